@@ -1,0 +1,106 @@
+#include "app/frmMenu.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+
+#include "app/Center.h"
+#include "game/glbMain.h"
+#include "platform/Platform.h"
+#include "records/Ranking.h"
+#include "records/Register.h"
+#include "records/Windows.h"
+
+namespace glbSystem {
+
+namespace {
+frmMenu* g_menu = nullptr;
+
+void Quit() {
+    if (End_Program) End_Program();
+    else QCoreApplication::exit(0);
+}
+
+QFont ButtonFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("MS UI Gothic"), QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
+    font.setPointSize(9);
+    return font;
+}
+} // namespace
+
+frmMenu* Menu() {
+    if (!g_menu) g_menu = new frmMenu();
+    return g_menu;
+}
+
+frmMenu::frmMenu() {
+    setWindowTitle(QStringLiteral("ぽに狩り"));
+    setWindowIcon(QIcon(QStringLiteral(":/icon/icon32.png")));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    QFont windowFont;
+    windowFont.setFamilies({QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic")});
+    setFont(windowFont);
+    setFixedSize(192, 88);
+
+    struct Spec { QPushButton** button; const char16_t* caption; int x, y; const char16_t* tip; };
+    const Spec specs[] = {
+        {&cmdStart, u"スタート(&S)", 8, 8, u"さぁ、ゲームの始まりです"},
+        {&cmdRank, u"ランキング(&R)", 104, 8, u"ランキングを表示します"},
+        {&cmdConfig, u"コンフィグ(&C)", 8, 48, u"各種設定を変更します"},
+        {&cmdExit, u"終了(&X)", 104, 48, u"ぽに狩りを終了します"},
+    };
+    for (const Spec& s : specs) {
+        auto* button = new QPushButton(QString::fromUtf16(s.caption), this);
+        button->setGeometry(s.x, s.y, 81, 33);
+        button->setFont(ButtonFont());
+        button->setToolTip(QString::fromUtf16(s.tip));
+        button->setAutoDefault(false);
+        *s.button = button;
+    }
+    cmdStart->setDefault(true);
+    setTabOrder(cmdStart, cmdRank);
+    setTabOrder(cmdRank, cmdConfig);
+    setTabOrder(cmdConfig, cmdExit);
+    cmdStart->setFocus();
+
+    connect(cmdStart, &QPushButton::clicked, this, [this] { cmdStart_Click(); });
+    connect(cmdRank, &QPushButton::clicked, this, [this] { cmdRank_Click(); });
+    connect(cmdConfig, &QPushButton::clicked, this, [this] { cmdConfig_Click(); });
+    connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
+}
+
+void frmMenu::cmdStart_Click() {
+    hide();
+    RankRecord result{};
+    glbMain::Run_Game(result);
+    if (glbMain::gameAborted) {
+        show();
+        return;
+    }
+    if (Register_Rank(result)) Save_Rank();
+    Open_Rank();
+}
+
+void frmMenu::cmdRank_Click() {
+    hide();
+    Open_Rank();
+}
+
+void frmMenu::cmdConfig_Click() {
+    hide();
+    Open_Config();
+}
+
+void frmMenu::cmdExit_Click() {
+    if (platform::MsgBox("終了してもよろしいですか？", platform::MB_YESNO, "確認") == platform::IDYES) Quit();
+}
+
+void frmMenu::reject() { cmdExit_Click(); }
+
+void frmMenu::closeEvent(QCloseEvent* event) {
+    event->accept();
+    Quit();
+}
+
+} // namespace glbSystem

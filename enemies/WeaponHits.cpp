@@ -1,0 +1,8 @@
+#include "enemies/WeaponHits.h"
+
+namespace glbMain {
+
+void Check_WeaponHits() {}
+void Destroy_Poni(int) {}
+
+} // namespace glbMain

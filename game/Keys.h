@@ -1,0 +1,30 @@
+#pragma once
+// The game window's keys, the pause hold and hiding the game.
+#include <cstdint>
+#include <string>
+
+namespace glbMain {
+
+void Form_KeyDown(int keyCode);
+void Form_KeyPress(int keyAscii);
+void Form_KeyUp(int keyCode);
+// The game window's close box ends a game as Esc does.
+void Form_QueryUnload();
+
+void Update_Pause();
+void Hold_Pause();
+void Check_Unhide();
+
+void Cheat_Warp();
+
+// "PAUSE : Score 1230 Points."
+std::string Pause_Caption(int32_t score);
+
+} // namespace glbMain
+
+namespace glbSystem {
+
+// Hides the game window and freezes the game until F12 and Ctrl.
+void Hide_Game();
+
+} // namespace glbSystem

@@ -1,0 +1,118 @@
+#include "game/frmMain.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPainter>
+
+#include "app/Center.h"
+#include "game/Keys.h"
+#include "platform/KeyMap.h"
+#include "platform/Platform.h"
+
+namespace glbMain {
+
+frmMain::frmMain() {
+    setWindowTitle(QStringLiteral("ゲーム画面"));
+    setWindowIcon(QIcon(QStringLiteral(":/icon/icon32.png")));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::StrongFocus);
+    // The client area is the playing field, whatever the borders: 320 x 240.
+    setFixedSize(draw::FieldWidth, draw::FieldHeight);
+
+    lblPause = new QLabel(QStringLiteral("PAUSE"), this);
+    QFont font;
+    font.setFamilies({QStringLiteral("Century"), QStringLiteral("Century Schoolbook L"),
+                      QStringLiteral("C059"), QStringLiteral("DejaVu Serif"), QStringLiteral("serif")});
+    font.setPointSizeF(14.25);
+    lblPause->setFont(font);
+    lblPause->setStyleSheet(QStringLiteral("color: white; background-color: rgba(0, 0, 64, 200); padding: 2px 6px;"));
+    lblPause->resize(68, 23);
+    lblPause->hide();
+}
+
+void frmMain::Show_Frame(const draw::FrameImage& frame) {
+    if (image_.constBits() != reinterpret_cast<const uchar*>(frame.Pixels.data()))
+        image_ = QImage(reinterpret_cast<const uchar*>(frame.Pixels.data()), draw::FieldWidth, draw::FieldHeight,
+                        QImage::Format_RGB32);
+    repaint();
+}
+
+void frmMain::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (image_.isNull()) {
+        painter.fillRect(rect(), Qt::black);
+        return;
+    }
+    // Nearest-neighbour scaling: on a high-density screen every game pixel is a crisp block.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(rect(), image_);
+}
+
+void frmMain::keyPressEvent(QKeyEvent* event) {
+    const int vk = platform::VirtualKeyFromQt(event->key());
+    if (vk) Form_KeyDown(vk);
+    if (event->key() == Qt::Key_Escape) Form_KeyPress(27);
+    event->accept();
+}
+
+void frmMain::keyReleaseEvent(QKeyEvent* event) {
+    // A held key repeats its key-down events only; it is released once.
+    if (!event->isAutoRepeat()) {
+        const int vk = platform::VirtualKeyFromQt(event->key());
+        if (vk) Form_KeyUp(vk);
+    }
+    event->accept();
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    // The window stays until the game is over; closing it ends the game as Esc does.
+    Form_QueryUnload();
+    event->ignore();
+}
+
+LiveGameWindow::~LiveGameWindow() { delete form_; }
+
+void LiveGameWindow::Load() {
+    delete form_;
+    form_ = new frmMain();
+    glbSystem::Center_Object(form_);
+    glbSystem::Center_Object(form_->lblPause, form_);
+}
+
+void LiveGameWindow::Show() {
+    glbSystem::Show_Centered(form_);
+    form_->setFocus();
+}
+
+void LiveGameWindow::SetVisible(bool visible) {
+    form_->setVisible(visible);
+    if (visible) {
+        form_->raise();
+        form_->activateWindow();
+        form_->setFocus();
+    }
+}
+
+void LiveGameWindow::Present(const draw::FrameImage& frame) { form_->Show_Frame(frame); }
+
+void LiveGameWindow::SetPauseCaption(const std::string& caption) {
+    const QString text = QString::fromStdString(caption);
+    if (form_->lblPause->text() != text) {
+        form_->lblPause->setText(text);
+        form_->lblPause->adjustSize();
+    }
+    glbSystem::Center_Object(form_->lblPause, form_);
+}
+
+void LiveGameWindow::SetPauseVisible(bool visible) {
+    form_->lblPause->setVisible(visible);
+    if (visible) form_->lblPause->raise();
+}
+
+void LiveGameWindow::Unload() {
+    delete form_;
+    form_ = nullptr;
+}
+
+} // namespace glbMain

@@ -1,0 +1,45 @@
+#pragma once
+// The game window: shows the frame image crisply scaled, turns key events into the game's
+// key handlers, and carries the pause label.
+#include <QImage>
+#include <QLabel>
+#include <QWidget>
+
+#include "game/GameWindow.h"
+
+namespace glbMain {
+
+class frmMain : public QWidget {
+public:
+    frmMain();
+    void Show_Frame(const draw::FrameImage& frame);
+    QLabel* lblPause;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QImage image_;
+};
+
+// Loads a fresh frmMain for every game and discards it at the end, as the game flow expects.
+class LiveGameWindow : public GameWindow {
+public:
+    ~LiveGameWindow() override;
+    void Load() override;
+    void Show() override;
+    void SetVisible(bool visible) override;
+    void Present(const draw::FrameImage& frame) override;
+    void SetPauseCaption(const std::string& caption) override;
+    void SetPauseVisible(bool visible) override;
+    void Unload() override;
+    frmMain* form() const { return form_; }
+
+private:
+    frmMain* form_ = nullptr;
+};
+
+} // namespace glbMain

@@ -1,0 +1,47 @@
+#pragma once
+// The host of a real run: Qt's event loop, a monotonic clock, the X server's key map.
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+#include <memory>
+#include <set>
+
+#include "platform/Platform.h"
+
+namespace platform {
+
+class MediaPlayer;
+class X11KeyMap;
+
+class LiveHost : public QObject, public Host {
+public:
+    LiveHost();
+    ~LiveHost() override;
+
+    int32_t TimeMs() override;
+    bool KeyHeld(int vk) override;
+    int MessageBox(const std::string& prompt, const std::string& title, int buttons) override;
+    void MediaCommand(const std::string& command) override;
+    void MediaFileName(const std::string& fileName) override;
+    void DoEvents() override;
+    void WaitUntil(int32_t deadlineMs) override;
+    void IdleEvents() override;
+    void Beep() override;
+
+    // Silences the music for runs that must not make a sound.
+    void SetMediaPlayer(std::unique_ptr<MediaPlayer> player);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QElapsedTimer clock_;
+    QTimer wakeUp_;
+    std::unique_ptr<MediaPlayer> media_;
+    std::unique_ptr<X11KeyMap> x11_;
+    // Keys held according to this application's own key events: the fallback where the
+    // window system offers no global key map (Wayland, offscreen).
+    std::set<int> tracked_;
+};
+
+} // namespace platform

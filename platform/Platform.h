@@ -1,0 +1,66 @@
+#pragma once
+// The services the rules need from the outside world. The game code calls only these free
+// functions; behind them sits one Host: the live one (Qt) or a scripted one (tests, headless
+// replays). Keeping every outside dependency here is what makes a game replay exactly.
+#include <cstdint>
+#include <string>
+
+namespace platform {
+
+// Virtual-key codes the game polls or receives.
+enum VKey : int {
+    VK_RETURN = 13, VK_CONTROL = 17, VK_ESCAPE = 27, VK_SPACE = 32,
+    VK_LEFT = 37, VK_UP = 38, VK_RIGHT = 39, VK_DOWN = 40, VK_DELETE = 46,
+    VK_V = 86, VK_F7 = 118, VK_F8 = 119, VK_F9 = 120, VK_F10 = 121, VK_F11 = 122, VK_F12 = 123,
+};
+
+// Message box button sets and answers, as the rest of the program numbers them.
+enum MsgButtons { MB_OK = 0, MB_OKCANCEL = 1, MB_YESNO = 4 };
+enum MsgAnswer { IDOK = 1, IDCANCEL = 2, IDYES = 6, IDNO = 7 };
+
+class Host {
+public:
+    virtual ~Host() = default;
+    // Milliseconds since start-up as a 32-bit signed value; callers subtract wrap-safely.
+    virtual int32_t TimeMs() = 0;
+    // Whether the key is held at this moment, whichever window has the focus.
+    virtual bool KeyHeld(int vk) = 0;
+    // Modal box without icon; prompt lines are separated by "\r\n".
+    virtual int MessageBox(const std::string& prompt, const std::string& title, int buttons) = 0;
+    // The media player: "Close", "Open", "Play", "Prev", "Stop"; and the file to open.
+    virtual void MediaCommand(const std::string& command) = 0;
+    virtual void MediaFileName(const std::string& fileName) = 0;
+    // Let the windows handle what is pending, once.
+    virtual void DoEvents() = 0;
+    // Handle events until the clock reaches deadlineMs, blocking in between (never spinning).
+    virtual void WaitUntil(int32_t deadlineMs) = 0;
+    // Handle events, blocking at most a few milliseconds for one to arrive (the pause hold).
+    virtual void IdleEvents() = 0;
+    // A short alert sound.
+    virtual void Beep() = 0;
+    // Today as days since 1899-12-30, and the time of day as "H:mm:ss".
+    virtual double Today();
+    virtual std::string TimeOfDay();
+};
+
+// The host in force; the program installs one at start-up, tests install a scripted one.
+Host& CurrentHost();
+void InstallHost(Host* host);
+
+// The platform calls, named as the rest of the program knows them.
+int32_t timeGetTime();
+// Returns a value whose sign bit is set while the key is held, like the system call it stands for.
+int16_t GetAsyncKeyState(int vk);
+inline bool KeyDown(int vk) { return GetAsyncKeyState(vk) < 0; }
+int MsgBox(const std::string& prompt, int buttons, const std::string& title);
+void Mci_Command(const std::string& command);
+void Mci_FileName(const std::string& fileName);
+void DoEvents();
+void Beep();
+
+// Wrap-safe difference of two clock readings, as a 32-bit signed value.
+inline int32_t ClockDiff(int32_t later, int32_t earlier) {
+    return static_cast<int32_t>(static_cast<uint32_t>(later) - static_cast<uint32_t>(earlier));
+}
+
+} // namespace platform

@@ -1,0 +1,42 @@
+#include "platform/ScriptedHost.h"
+
+#include <algorithm>
+
+namespace platform {
+
+bool ScriptedHost::KeyHeld(int vk) {
+    return std::find(heldKeys.begin(), heldKeys.end(), vk) != heldKeys.end();
+}
+
+void ScriptedHost::Hold(int vk, bool held) {
+    auto it = std::find(heldKeys.begin(), heldKeys.end(), vk);
+    if (held && it == heldKeys.end()) heldKeys.push_back(vk);
+    if (!held && it != heldKeys.end()) heldKeys.erase(it);
+}
+
+int ScriptedHost::MessageBox(const std::string& prompt, const std::string& title, int buttons) {
+    ShownBox box{title, prompt, buttons, 0};
+    if (!answers.empty()) {
+        box.answer = answers.front();
+        answers.pop_front();
+    } else {
+        box.answer = buttons == MB_YESNO ? IDYES : IDOK;
+    }
+    if (onBox) onBox(box);
+    boxes.push_back(box);
+    return box.answer;
+}
+
+void ScriptedHost::DoEvents() {
+    ++doEventsCalls;
+    if (onEvents) onEvents();
+}
+
+void ScriptedHost::WaitUntil(int32_t deadlineMs) {
+    if (ClockDiff(deadlineMs, clock) > 0) clock = deadlineMs;
+    DoEvents();
+}
+
+void ScriptedHost::IdleEvents() { DoEvents(); }
+
+} // namespace platform

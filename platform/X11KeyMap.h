@@ -1,0 +1,23 @@
+#pragma once
+// Reads the X server's key map, so held keys are seen whichever window has the focus and
+// while the game window is hidden (F12 brings it back).
+#include <array>
+
+namespace platform {
+
+class X11KeyMap {
+public:
+    // display is the application's Xlib Display*; nullptr gives an empty map.
+    explicit X11KeyMap(void* display);
+    bool Valid() const { return display_ != nullptr; }
+    bool Held(int vk) const;
+
+private:
+    void* display_;
+    std::array<unsigned char, 256> keycodes_{}; // by virtual key; 0 = not mapped
+};
+
+// Whether the X server named by DISPLAY answers.
+bool CanOpenX11Display();
+
+} // namespace platform
