@@ -5,6 +5,7 @@
 #include "game/GameWindow.h"
 #include "game/glbMain.h"
 #include "platform/Random.h"
+#include "platform/Types.h"
 #include "platform/ScriptedHost.h"
 #include "records/Config.h"
 

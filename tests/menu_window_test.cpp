@@ -1,0 +1,134 @@
+// The title menu and the game window as real widgets on the offscreen platform.
+#include <QApplication>
+#include <QTest>
+
+#include "support/GameFixture.h"
+
+#include "app/Center.h"
+#include "app/frmMenu.h"
+#include "game/Keys.h"
+#include "game/frmMain.h"
+
+using namespace glbSystem;
+using namespace platform;
+
+class MenuTest : public GameFixture {
+protected:
+    void SetUp() override {
+        GameFixture::SetUp();
+        glbMain::InstallWindow(&live);
+        ended = 0;
+        End_Program = [] { ++ended; };
+        menu = Menu();
+        Show_Centered(menu);
+    }
+    void TearDown() override {
+        menu->hide();
+        End_Program = nullptr;
+        GameFixture::TearDown();
+    }
+    glbMain::LiveGameWindow live;
+    frmMenu* menu = nullptr;
+    static inline int ended = 0;
+};
+
+TEST_F(MenuTest, CaptionsTooltipsAndLayout) {
+    EXPECT_EQ(menu->windowTitle(), QStringLiteral("ぽに狩り"));
+    EXPECT_EQ(menu->size(), QSize(192, 88));
+    const struct { QPushButton* b; const char16_t* caption; const char16_t* tip; QRect geometry; } want[] = {
+        {menu->cmdStart, u"スタート(&S)", u"さぁ、ゲームの始まりです", QRect(8, 8, 81, 33)},
+        {menu->cmdRank, u"ランキング(&R)", u"ランキングを表示します", QRect(104, 8, 81, 33)},
+        {menu->cmdConfig, u"コンフィグ(&C)", u"各種設定を変更します", QRect(8, 48, 81, 33)},
+        {menu->cmdExit, u"終了(&X)", u"ぽに狩りを終了します", QRect(104, 48, 81, 33)},
+    };
+    for (const auto& w : want) {
+        EXPECT_EQ(w.b->text(), QString::fromUtf16(w.caption));
+        EXPECT_EQ(w.b->toolTip(), QString::fromUtf16(w.tip));
+        EXPECT_EQ(w.b->geometry(), w.geometry);
+    }
+    EXPECT_TRUE(menu->cmdStart->isDefault());
+    // Tab order: Start, Ranking, Config, Exit.
+    EXPECT_EQ(menu->cmdStart->nextInFocusChain(), menu->cmdRank);
+    EXPECT_EQ(menu->cmdRank->nextInFocusChain(), menu->cmdConfig);
+    EXPECT_EQ(menu->cmdConfig->nextInFocusChain(), menu->cmdExit);
+}
+
+TEST_F(MenuTest, EscAsksBeforeExitAndNoKeepsTheMenu) {
+    host.answers = {IDNO};
+    QTest::keyClick(menu, Qt::Key_Escape);
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(host.boxes[0].prompt, "終了してもよろしいですか？");
+    EXPECT_EQ(host.boxes[0].title, "確認");
+    EXPECT_EQ(host.boxes[0].buttons, MB_YESNO);
+    EXPECT_EQ(ended, 0);
+    EXPECT_TRUE(menu->isVisible());
+
+    host.answers = {IDYES};
+    menu->cmdExit->click();
+    EXPECT_EQ(ended, 1);
+}
+
+TEST_F(MenuTest, CloseBoxEndsWithoutAsking) {
+    menu->close();
+    EXPECT_EQ(ended, 1);
+    EXPECT_TRUE(host.boxes.empty());
+}
+
+TEST_F(MenuTest, EnterPlaysAGameInTheGameWindowAndEscReturns) {
+    bool sawWindow = false;
+    host.onEvents = [&] {
+        glbMain::frmMain* form = live.form();
+        if (!form || glbMain::gameQuit) return;
+        sawWindow = form->isVisible() && !menu->isVisible() &&
+                    form->windowTitle() == QStringLiteral("ゲーム画面") && form->size() == QSize(320, 240);
+        QTest::keyClick(form, Qt::Key_Escape);
+    };
+    QTest::keyClick(menu, Qt::Key_Return);
+    host.onEvents = nullptr;
+    EXPECT_TRUE(sawWindow);
+    EXPECT_EQ(glbMain::gameAborted, -1);
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_EQ(live.form(), nullptr);  // unloaded
+    EXPECT_TRUE(host.boxes.empty());
+}
+
+TEST_F(MenuTest, ClosingTheGameWindowEndsTheGameAsEscDoes) {
+    host.onEvents = [&] {
+        if (live.form() && !glbMain::gameQuit) live.form()->close();
+    };
+    menu->cmdStart->click();
+    host.onEvents = nullptr;
+    EXPECT_EQ(glbMain::gameAborted, -1);
+    EXPECT_TRUE(menu->isVisible());
+}
+
+TEST_F(MenuTest, GameWindowKeysReachTheHandlers) {
+    int64_t pausedAt = -1;
+    bool pressed = false;
+    host.onEvents = [&] {
+        glbMain::frmMain* form = live.form();
+        if (!form || glbMain::gameQuit) return;
+        if (glbMain::gameInHold) {
+            pausedAt = glbMain::gamePass;
+            EXPECT_TRUE(form->lblPause->isVisible());
+            EXPECT_EQ(form->lblPause->text(), QStringLiteral("PAUSE : Score 0 Points."));
+            // Centred in the field whatever the width of its text.
+            EXPECT_NEAR(form->lblPause->geometry().center().x(), 160, 1);
+            QTest::keyClick(form, Qt::Key_Escape);
+        } else if (glbMain::gamePass == 3 && !pressed) {
+            pressed = true;
+            QTest::keyClick(form, Qt::Key_Control);
+        }
+    };
+    menu->cmdStart->click();
+    host.onEvents = nullptr;
+    EXPECT_EQ(pausedAt, 3);
+}
+
+TEST(CentreTest, OffsetsAreHalfTheSpareRoom) {
+    EXPECT_EQ(Center_Offset(15360, 4800), 5280);
+    EXPECT_EQ(Center_Offset(240, 16), 112);
+    EXPECT_EQ(Center_Offset(240, 64), 88);
+    EXPECT_EQ(Center_Offset(320, 69), 125.5);  // no rounding of the half
+    EXPECT_LT(Center_Offset(1024, 1200), 0);
+}
