@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
+#include <ctime>
 
 #include "platform/KeyMap.h"
 #include "platform/MediaPlayer.h"
@@ -97,15 +98,24 @@ void LiveHost::SetMediaPlayer(std::unique_ptr<MediaPlayer> player) { media_ = st
 void LiveHost::DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
 void LiveHost::WaitUntil(int32_t deadlineMs) {
-    const int32_t left = ClockDiff(deadlineMs, TimeMs());
+    // The deadline is a whole millisecond of the clock; aim at its very start, so that a
+    // 25 ms frame lasts 25 ms and not up to one more.
+    const qint64 nanos = clock_.nsecsElapsed();
+    const qint64 left = static_cast<qint64>(ClockDiff(deadlineMs, static_cast<int32_t>(nanos / 1000000))) * 1000000 -
+                        nanos % 1000000;
     if (left <= 0) {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
-        return;
+    } else if (left < 1000000) {
+        // Less than the timer's resolution: sleep the rest, then handle what came meanwhile.
+        const timespec rest{0, static_cast<long>(left)};
+        nanosleep(&rest, nullptr);
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    } else {
+        // Sleep in the event loop: an event or the timer wakes us.
+        wakeUp_.start(static_cast<int>(left / 1000000));
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        wakeUp_.stop();
     }
-    // Sleep in the event loop: an event or the timer at the deadline wakes us.
-    wakeUp_.start(left);
-    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    wakeUp_.stop();
 }
 
 void LiveHost::IdleEvents() {
