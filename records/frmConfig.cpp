@@ -1,0 +1,97 @@
+#include "records/frmConfig.h"
+
+#include <QCloseEvent>
+#include <QPointer>
+
+#include "app/frmMenu.h"
+#include "platform/Types.h"
+#include "records/Config.h"
+#include "records/frmFonts.h"
+
+namespace glbSystem {
+
+using platform::False;
+using platform::True;
+
+namespace {
+
+QPointer<frmConfig> g_open;
+
+QCheckBox* MakeBox(QWidget* parent, const QString& caption, int x, int y) {
+    auto* box = new QCheckBox(caption, parent);
+    box->setGeometry(x, y, 150, 22);
+    return box;
+}
+
+QPushButton* MakeButton(QWidget* parent, const QString& caption, const QString& tip, int x, int y) {
+    auto* button = new QPushButton(caption, parent);
+    button->setGeometry(x, y, 96, 27);
+    button->setToolTip(tip);
+    return button;
+}
+
+} // namespace
+
+frmConfig* Config_Window() { return g_open; }
+
+frmConfig::frmConfig() {
+    g_open = this;
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("コンフィグ"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFont(Gothic_Font());
+    setFixedSize(320, 122);
+
+    chkStar = MakeBox(this, QStringLiteral("星を描画する"), 12, 8);
+    chkHardMode = MakeBox(this, QStringLiteral("ハードモード"), 12, 32);
+    chkBgm = MakeBox(this, QStringLiteral("音楽を再生する"), 12, 56);
+    chkEasyBlast = MakeBox(this, QStringLiteral("爆炎を簡易描画する"), 166, 8);
+    chkLimitBreak = MakeBox(this, QStringLiteral("リミッタ解除"), 166, 32);
+
+    cmdOK = MakeButton(this, QStringLiteral("&OK"), QStringLiteral("設定を適用してメニューに戻ります"), 8, 88);
+    cmdDefault = MakeButton(this, QStringLiteral("デフォルト(&D)"), QStringLiteral("各項目を初期値に戻します"), 112, 88);
+    cmdCancel = MakeButton(this, QStringLiteral("キャンセル"), QStringLiteral("設定を破棄してメニューに戻ります"), 216, 88);
+    cmdOK->setDefault(true);
+
+    connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    connect(cmdDefault, &QPushButton::clicked, this, [this] { cmdDefault_Click(); });
+    connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+
+    Output_Config();
+}
+
+void frmConfig::Output_Config() {
+    chkBgm->setChecked(cfgBgm != 0);
+    chkStar->setChecked(cfgStar != 0);
+    chkEasyBlast->setChecked(cfgEasyBlast != 0);
+    chkHardMode->setChecked(cfgHardMode == 1);
+    chkLimitBreak->setChecked(cfgLimiter == 0);
+}
+
+void frmConfig::Input_Config() {
+    cfgBgm = chkBgm->isChecked() ? True : False;
+    cfgStar = chkStar->isChecked() ? True : False;
+    cfgEasyBlast = chkEasyBlast->isChecked() ? True : False;
+    cfgHardMode = chkHardMode->isChecked() ? 1 : 0;
+    cfgLimiter = chkLimitBreak->isChecked() ? False : True;
+}
+
+void frmConfig::cmdOK_Click() {
+    Input_Config();
+    close();
+}
+
+void frmConfig::cmdDefault_Click() {
+    // The switches themselves take the defaults at once; a later キャンセル keeps them.
+    Default_Config();
+    Output_Config();
+}
+
+void frmConfig::reject() { cmdCancel_Click(); }
+
+void frmConfig::closeEvent(QCloseEvent* event) {
+    Menu()->show();
+    event->accept();
+}
+
+} // namespace glbSystem

@@ -1,0 +1,114 @@
+#include "records/frmGetName.h"
+
+#include <QCloseEvent>
+#include <QPointer>
+
+#include "app/Center.h"
+#include "platform/Platform.h"
+#include "platform/Sjis.h"
+#include "platform/Types.h"
+#include "records/Register.h"
+#include "records/frmFonts.h"
+
+namespace glbSystem {
+
+using namespace platform;
+
+namespace {
+QPointer<frmGetName> g_open;
+}
+
+frmGetName* GetName_Window() { return g_open; }
+
+void Open_GetName() { Show_Centered(new frmGetName()); }
+
+frmGetName::frmGetName() {
+    g_open = this;
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("ランキングに登録"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFont(Gothic_Font());
+    setFixedSize(256, 74);
+
+    txtName = new QLineEdit(this);
+    txtName->setGeometry(8, 8, 240, 24);
+    txtName->setFont(Mincho_Font(11));
+
+    cmdEnter = new QPushButton(QStringLiteral("&OK"), this);
+    cmdEnter->setGeometry(88, 42, 76, 25);
+    cmdEnter->setToolTip(QStringLiteral("入力を確定します"));
+    cmdEnter->setDefault(true);
+
+    cmdCancel = new QPushButton(QStringLiteral("キャンセル"), this);
+    cmdCancel->setGeometry(172, 42, 76, 25);
+    cmdCancel->setToolTip(QStringLiteral("入力を拒否します"));
+
+    setTabOrder(txtName, cmdEnter);
+    setTabOrder(cmdEnter, cmdCancel);
+    txtName->setFocus();
+
+    connect(cmdEnter, &QPushButton::clicked, this, [this] { cmdEnter_Click(); });
+    connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+}
+
+std::string frmGetName::Cut_Name(const std::string& text, int32_t limit) {
+    const std::vector<std::string> chars = Utf8_Chars(text);
+    for (std::size_t n = chars.size(); n >= 1; --n) {
+        std::string part;
+        for (std::size_t i = 0; i < n; ++i) part += chars[i];
+        if (Ansi_Length(part) <= limit) return part;
+    }
+    return {};
+}
+
+bool frmGetName::Refuse_Unstorable(const std::string& text) {
+    std::string refused;
+    const std::string fitted = Sjis_Fit(text, refused);
+    if (refused.empty()) return false;
+    MsgBox("「" + refused + "」はランキングに記録できない文字です。\r\n似た文字に置き換えるか、取り除きました。", MB_OK,
+           "Input error");
+    txtName->setText(QString::fromStdString(fitted));
+    txtName->setFocus();
+    return true;
+}
+
+void frmGetName::cmdEnter_Click() {
+    const std::string text = txtName->text().toStdString();
+    if (Is_Blank(text) &&
+        MsgBox("名前が入力されいてないため、スコアがランキングに記録されません。\r\nよろしいですか？", MB_YESNO,
+               "Warning !!") != IDYES)
+        return;
+    if (Refuse_Unstorable(text)) return;
+    if (Ansi_Length(text) > NameLimit) {
+        MsgBox("登録名は全角" + std::to_string(NameLimit / 2) + "文字か半角" + std::to_string(NameLimit) +
+                   "文字以内にしてください。",
+               MB_OK, "Input error");
+        txtName->setText(QString::fromStdString(Cut_Name(text, NameLimit)));
+        txtName->setFocus();
+        return;
+    }
+    InputName = text;
+    EnterClicked = True;
+    Finish();
+}
+
+void frmGetName::cmdCancel_Click() {
+    EnterClicked = False;
+    InputName.clear();
+    Finish();
+}
+
+void frmGetName::Finish() {
+    finished_ = true;
+    close();
+    NameInputDone = True;
+}
+
+void frmGetName::reject() { cmdCancel_Click(); }
+
+void frmGetName::closeEvent(QCloseEvent* event) {
+    if (!finished_ && !EnterClicked) cmdCancel_Click();
+    event->accept();
+}
+
+} // namespace glbSystem

@@ -1,0 +1,211 @@
+#include "records/frmRank.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QTimer>
+
+#include "app/frmMenu.h"
+#include "platform/Platform.h"
+#include "records/Ranking.h"
+#include "records/frmFonts.h"
+
+namespace glbSystem {
+
+using namespace platform;
+
+namespace {
+
+QPointer<frmRank> g_open;
+
+const QColor kBlack(0, 0, 0);
+const QColor kRed(255, 0, 0);
+const QColor kBlue(0, 0, 255);
+
+// Column lefts and widths, in pixels.
+constexpr int kTitleX = 8, kTitleW = 64;
+constexpr int kNameX = 76, kNameW = 156;
+constexpr int kScoreX = 236, kScoreW = 60;
+constexpr int kModeX = 300, kModeW = 52;
+constexpr int kClearX = 356, kClearW = 44;
+constexpr int kDateX = 404, kDateW = 84;
+constexpr int kTimeX = 492, kTimeW = 64;
+constexpr int kRowH = 22;
+
+// Places 1 to 5 from the top, then, after a gap, row 0.
+int RowTop(int row) { return row == 0 ? 32 + 5 * kRowH + 10 : 32 + (row - 1) * kRowH; }
+
+// Labels change only when they must: every change repaints, and every repaint reloads the file.
+void SetText(QLabel* label, const QString& text) {
+    if (label->text() != text) label->setText(text);
+}
+
+void SetColor(QLabel* label, const QColor& color) {
+    if (label->palette().color(QPalette::WindowText) == color) return;
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, color);
+    label->setPalette(palette);
+}
+
+void SetAlignment(QLabel* label, Qt::Alignment horizontal) {
+    const Qt::Alignment alignment = horizontal | Qt::AlignVCenter;
+    if (label->alignment() != alignment) label->setAlignment(alignment);
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y, int w, const QFont& font,
+                  Qt::Alignment horizontal = Qt::AlignLeft) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(x, y, w, kRowH - 2);
+    label->setFont(font);
+    label->setAlignment(horizontal | Qt::AlignVCenter);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const QString& caption, const QString& tip, int x, int y) {
+    auto* button = new QPushButton(caption, parent);
+    button->setGeometry(x, y, 81, 27);
+    if (!tip.isEmpty()) button->setToolTip(tip);
+    return button;
+}
+
+} // namespace
+
+frmRank* Rank_Window() { return g_open; }
+
+frmRank::frmRank() {
+    g_open = this;
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("ランキング"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFont(Gothic_Font());
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setAutoFillBackground(true);
+    setFixedSize(kTimeX + kTimeW + 8, RowTop(0) + kRowH + 46);
+
+    const QFont gothic = Gothic_Font();
+    const QFont century = Century_Font();
+    QLabel** titles[] = {&lblPariah, &lbl1st, &lbl2nd, &lbl3rd, &lbl4th, &lbl5th};
+    const char16_t* titleTexts[] = {u"最下層民", u"1st", u"2nd", u"3rd", u"4th", u"5th"};
+    for (int i = 0; i < 6; ++i)
+        *titles[i] = MakeLabel(this, QString::fromUtf16(titleTexts[i]), kTitleX, RowTop(i), kTitleW, gothic);
+
+    lblName_ = MakeLabel(this, QStringLiteral("Name"), kNameX, 8, kNameW, century, Qt::AlignHCenter);
+    lblScore_ = MakeLabel(this, QStringLiteral("Score"), kScoreX, 8, kScoreW, century, Qt::AlignHCenter);
+    lblMode_ = MakeLabel(this, QStringLiteral("Mode"), kModeX, 8, kModeW, century, Qt::AlignHCenter);
+    lblClear_ = MakeLabel(this, QStringLiteral("Clear"), kClearX, 8, kClearW, century, Qt::AlignHCenter);
+    lblDate_ = MakeLabel(this, QStringLiteral("Date"), kDateX, 8, kDateW, century, Qt::AlignHCenter);
+    lblTime_ = MakeLabel(this, QStringLiteral("Time"), kTimeX, 8, kTimeW, century, Qt::AlignHCenter);
+
+    for (int i = 0; i < 6; ++i) {
+        const int y = RowTop(i);
+        lblName[i] = MakeLabel(this, QStringLiteral("- Empty -"), kNameX, y, kNameW, gothic, Qt::AlignHCenter);
+        lblScore[i] = MakeLabel(this, i == 0 ? QStringLiteral("90") : QStringLiteral("0"), kScoreX, y, kScoreW, gothic,
+                                Qt::AlignRight);
+        lblMode[i] = MakeLabel(this, QStringLiteral("?"), kModeX, y, kModeW, gothic, Qt::AlignHCenter);
+        lblClear[i] = MakeLabel(this, QStringLiteral("False"), kClearX, y, kClearW, gothic, Qt::AlignHCenter);
+        lblDate[i] = MakeLabel(this, QString::fromLatin1(DateUnknown), kDateX, y, kDateW, gothic, Qt::AlignHCenter);
+        lblTime[i] = MakeLabel(this, QStringLiteral("??:??:??"), kTimeX, y, kTimeW, gothic, Qt::AlignHCenter);
+        for (QLabel* label : {lblName[i], lblScore[i], lblMode[i], lblClear[i], lblDate[i], lblTime[i]})
+            SetColor(label, kBlack);
+    }
+
+    const int buttonsY = RowTop(0) + kRowH + 12;
+    const int right = kTimeX + kTimeW;
+    cmdRecover = MakeButton(this, QStringLiteral("初期化(&R)"), QStringLiteral("ランキングを初期化します"), kTitleX, buttonsY);
+    cmdUpdate = MakeButton(this, QStringLiteral("更新(&U)"), QStringLiteral("最新の情報に更新します"), right - 170, buttonsY);
+    cmdMenu = MakeButton(this, QStringLiteral("戻る(&B)"), QString(), right - 81, buttonsY);
+    cmdUpdate->setDefault(true);
+
+    connect(cmdRecover, &QPushButton::clicked, this, [this] { cmdRecover_Click(); });
+    connect(cmdUpdate, &QPushButton::clicked, this, [this] { cmdUpdate_Click(); });
+    connect(cmdMenu, &QPushButton::clicked, this, [this] { cmdMenu_Click(); });
+}
+
+void frmRank::Update_Rank() {
+    ++busy_;
+    Load_Rank();
+    for (int i = 0; i < 6; ++i) Show_Row(i);
+    --busy_;
+}
+
+void frmRank::Show_Row(int i) {
+    const RankRecord& row = RankData[i];
+    const bool cleared = row.Used && row.Clear;
+    SetText(lblClear[i], cleared ? QStringLiteral("TRUE") : QStringLiteral("False"));
+    SetColor(lblClear[i], cleared ? kRed : kBlack);
+    if (!row.Used) {
+        SetAlignment(lblName[i], Qt::AlignHCenter);
+        SetText(lblName[i], QStringLiteral("- Empty -"));
+        SetText(lblScore[i], i == 0 ? QStringLiteral("90") : QStringLiteral("0"));
+        SetAlignment(lblMode[i], Qt::AlignHCenter);
+        SetColor(lblMode[i], kBlack);
+        SetText(lblMode[i], QStringLiteral("?"));
+        SetText(lblDate[i], QString::fromLatin1(DateUnknown));
+        SetText(lblTime[i], QStringLiteral("??:??:??"));
+        return;
+    }
+    SetAlignment(lblName[i], Qt::AlignLeft);
+    SetText(lblName[i], QString::fromStdString(row.Name));
+    SetText(lblScore[i], QString::number(row.Score));
+    SetAlignment(lblMode[i], Qt::AlignRight);
+    // Any other mode leaves the label as it was.
+    if (row.Mode == 0) {
+        SetText(lblMode[i], QStringLiteral("NORMAL"));
+        SetColor(lblMode[i], kBlue);
+    } else if (row.Mode == 1) {
+        SetText(lblMode[i], QStringLiteral("HARD"));
+        SetColor(lblMode[i], kRed);
+    }
+    SetText(lblDate[i], QString::fromStdString(Date_Text(row.Date)));
+    SetText(lblTime[i], QString::fromStdString(row.Time));
+}
+
+void frmRank::cmdRecover_Click() {
+    ++busy_;
+    Recover();
+    --busy_;
+}
+
+void frmRank::Recover() {
+    if (MsgBox("ランキングを初期化します。", MB_OKCANCEL, "確認") != IDOK) return;
+    if (MsgBox("ネットワークで「ぽに狩り」を共有している場合、\r\nこのまま実行すると多くの人に恨まれることになります。\r\n\r\n"
+               "本当に初期化しますか？",
+               MB_YESNO, "再確認") != IDYES)
+        return;
+    const bool saved = Init_Rank();
+    Update_Rank();
+    // Completion is claimed only when the empty ranking reached the file.
+    if (saved) MsgBox("ランキングの初期化が完了しました。", MB_OK, "完了");
+}
+
+void frmRank::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    // Every repaint shows the file as it stands now. The reload runs just after the paint, as
+    // it may bring up a repair message, which must not open in the middle of painting.
+    if (updateQueued_) return;
+    updateQueued_ = true;
+    QTimer::singleShot(0, this, [this] {
+        updateQueued_ = false;
+        if (!busy_) Update_Rank();
+    });
+}
+
+void frmRank::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Delete) {
+        cmdRecover_Click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void frmRank::reject() { cmdMenu_Click(); }
+
+void frmRank::closeEvent(QCloseEvent* event) {
+    Menu()->show();
+    event->accept();
+}
+
+} // namespace glbSystem
