@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "draw/FrameImage.h"
 #include "draw/SpriteSizes.h"
 #include "enemies/Blasts.h"
 #include "enemies/EnemyFire.h"
@@ -19,8 +20,8 @@ using namespace platform;
 
 namespace {
 constexpr int32_t kBossEntryFrame = 13400;
-constexpr int16_t kFieldWidth = 320;
-constexpr int16_t kFieldHeight = 240;
+constexpr int kFieldWidth = draw::FieldWidth;
+constexpr int kFieldHeight = draw::FieldHeight;
 
 // ±s, the sign drawn with one random value.
 int16_t RandomSign(int16_t s) { return Int(Rnd() * 2) == 0 ? s : static_cast<int16_t>(-s); }
