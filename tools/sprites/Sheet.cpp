@@ -55,7 +55,7 @@ QImage ContactSheet(const std::vector<QImage>& s) {
     const int smalls[] = {picPlayerChar, picPlayer_Shield, picItem0, picItem1, picItem2, picItem3, picItem4,
                           picItem5, picItem6, picPoni, picBoss_Rocket, picBoss_01, picPlayer_Balkan,
                           picEnemy_Balkan};
-    QImage sheet = Blank(8 * 96 * 2 + 8, 2 * 240 + 8 + 100 + 300 + 5 * 200);
+    QImage sheet = Blank(2 * 768 + 12, 2 * 240 + 8 + 100 + 300 + 3 * 200);
     QPoint at(4, 4);
     const QImage field = MockField(s);
     OrBlit(sheet, field, 4, 4, 2);
@@ -74,8 +74,8 @@ QImage ContactSheet(const std::vector<QImage>& s) {
         at.ry() += rowHeight + 8;
     }
     for (int k = 0; k < 5; ++k) {
-        OrBlit(sheet, s[picBlast0 + k], 4, at.y());
-        at.ry() += 196;
+        OrBlit(sheet, s[picBlast0 + k], 4 + (k % 2) * 772, at.y());
+        if (k % 2 == 1 || k == 4) at.ry() += 196;
     }
     return sheet.copy(0, 0, sheet.width(), at.y());
 }

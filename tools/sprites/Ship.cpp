@@ -6,15 +6,16 @@ namespace art {
 
 QImage DrawShip() {
     QImage img = Blank(16, 16);
-    // Side view facing right: tail fin at the back, canopy on top, swept wing below.
+    // Side view facing right: tail fin at the back, canopy on top, swept wing below. Kept
+    // inside a circle so the shield ring drawn around it never touches it.
     PaintMap(img, 0, 0,
              {
                  "................",
                  "................",
-                 ".dg.............",
-                 ".dLg............",
-                 ".dLLg...........",
-                 ".dLWLg....cbb...",
+                 "................",
+                 "..dg............",
+                 "..dLg...........",
+                 "..dLWg....cbb...",
                  "..dLWLgggcCCBb..",
                  "ogLWWWWWWWWWWWLl",
                  "ogWWbWbWbWWWWWWW",
@@ -22,8 +23,8 @@ QImage DrawShip() {
                  "..ddgLLLLggddd..",
                  "....dLWLg.......",
                  "....dLLg........",
-                 "...dLLg.........",
-                 "...ddd..........",
+                 "....dLg.........",
+                 "....ddd.........",
                  "................",
              },
              {{'W', qRgb(255, 255, 255)}, {'L', qRgb(200, 204, 216)}, {'l', qRgb(150, 154, 170)},
