@@ -79,7 +79,9 @@ TEST(Sprites, ShieldRingLeavesTheShipUntouched) {
     const Picture& ring = Pic(draw::picPlayer_Shield);
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x)
-            if (Rgb(ship, x, y) != 0) EXPECT_EQ(Rgb(ring, x + 1, y + 1), 0u) << x << "," << y;
+            if (Rgb(ship, x, y) != 0) {
+                EXPECT_EQ(Rgb(ring, x + 1, y + 1), 0u) << x << "," << y;
+            }
     EXPECT_EQ(Rgb(ring, 9, 9), 0u);
 }
 
