@@ -202,12 +202,3 @@ TEST_F(BombTest, HardModeBombLeavesTheBullets) {
     EXPECT_EQ(EnemyBalkanTable[5].Active, -1);
     EXPECT_EQ(gameScore, 40);
 }
-
-TEST_F(BombTest, BombOnAnEmptyFieldOnlyFlashesAndScoresThePickup) {
-    for (auto& p : PoniTable) p.Active = 0;
-    PickUp_Items();
-    EXPECT_EQ(gameBackColor, 16777215u);
-    EXPECT_EQ(gameHasKilled, 0);
-    EXPECT_EQ(gameScore, 10);
-    EXPECT_EQ(ActiveBlasts(), 0);
-}

@@ -48,14 +48,6 @@ protected:
     }
 };
 
-TEST_F(RocketsTest, ResetGivesEverySlotTheRocketPictureSize) {
-    for (const auto& r : BossRocketTable) {
-        EXPECT_EQ(r.Active, 0);
-        EXPECT_EQ(r.Width, 16);
-        EXPECT_EQ(r.Height, 16);
-    }
-}
-
 TEST_F(RocketsTest, HitPointsLimitTheSlotsInUseInBothModes) {
     struct Case {
         int32_t hp;
