@@ -124,16 +124,6 @@ TEST_F(WeaponsTest, SonicPowerEightLeavesTheFieldBeforeItsEnergyRunsOut) {
     EXPECT_EQ(Sonic.X, 81);
 }
 
-TEST_F(WeaponsTest, SonicDrainedBelowZeroEndsWithoutMovingAgain) {
-    Arm(2, 1);
-    Fire_Sonic();
-    Sonic.Energy = -5;
-    const int16_t x = Sonic.X;
-    Move_Shots();
-    EXPECT_EQ(Sonic.Active, 0);
-    EXPECT_EQ(Sonic.X, x);
-}
-
 // ---- Laser ----
 
 TEST_F(WeaponsTest, LaserPowerOneWidensEightFramesAndReturnsTenFramesLater) {
