@@ -59,7 +59,9 @@ void End_Game(void (*announce)()) {
 
 void Check_Clear() {
     // Clear does not look at gameQuit: when both endings fall due together, the game counts as won.
-    if (BossPhase && !BossPresent && gameFrame - BossDownFrame > kEndDelay) End_Game(Show_Clear);
+    // An Esc in the same frame's pause has abandoned the game, though: no boxes for a game that
+    // leaves no result.
+    if (BossPhase && !BossPresent && !gameAborted && gameFrame - BossDownFrame > kEndDelay) End_Game(Show_Clear);
 }
 
 void Check_GameOver() {

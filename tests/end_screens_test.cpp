@@ -4,6 +4,7 @@
 
 #include "enemies/Boss.h"
 #include "game/EndScreens.h"
+#include "game/Keys.h"
 #include "player/Player.h"
 #include "support/GameFixture.h"
 
@@ -106,6 +107,19 @@ TEST_F(EndScreensTest, NoClearWhileTheBossIsThereOrBeforeItCame) {
     Check_Clear();
     EXPECT_TRUE(host.boxes.empty());
     EXPECT_EQ(gameQuit, 0);
+}
+
+TEST_F(EndScreensTest, NoClearBoxesForAGameAbandonedInTheSameFrame) {
+    // Esc inside the pause hold of the frame in which the clear falls due: the game ends with
+    // no result, so it must not announce one either.
+    BossPhase = -1;
+    BossPresent = 0;
+    BossDownFrame = 14000;
+    gameFrame = 14041;
+    Form_KeyPress(27);
+    Check_Clear();
+    EXPECT_TRUE(host.boxes.empty());
+    EXPECT_EQ(gameAborted, -1);
 }
 
 TEST_F(EndScreensTest, NoGameOverWhileTheShipLives) {
