@@ -9,6 +9,7 @@
 #include "app/glbSystem.h"
 #include "game/frmMain.h"
 #include "platform/LiveHost.h"
+#include "platform/QtMediaPlayer.h"
 #include "platform/Random.h"
 #include "platform/X11KeyMap.h"
 
@@ -71,6 +72,7 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon/icon32.png")));
 
     platform::LiveHost host;
+    host.SetMediaPlayer(std::make_unique<platform::QtMediaPlayer>());
     platform::InstallHost(&host);
     glbMain::LiveGameWindow window;
     glbMain::InstallWindow(&window);

@@ -1,0 +1,34 @@
+#pragma once
+// The live wave player: the game's music commands on Qt Multimedia. Every call returns at
+// once and the sound plays on in the background; a missing file or no sound device is silence.
+#include <QString>
+#include <memory>
+#include <string>
+
+#include "platform/MediaPlayer.h"
+
+class QAudioOutput;
+class QMediaPlayer;
+
+namespace platform {
+
+class QtMediaPlayer : public MediaPlayer {
+public:
+    QtMediaPlayer();
+    ~QtMediaPlayer() override;
+
+    void SetFileName(const std::string& fileName) override;
+    void Close() override;
+    void Open() override;
+    void Play() override;
+    void Prev() override;
+    void Stop() override;
+
+private:
+    std::unique_ptr<QAudioOutput> output_;
+    std::unique_ptr<QMediaPlayer> player_;
+    QString fileName_;
+    bool open_ = false;
+};
+
+} // namespace platform
