@@ -6,10 +6,16 @@
 #include <string>
 #include <vector>
 
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
 #include "enemies/Boss.h"
 #include "game/Bgm.h"
 #include "game/Keys.h"
 #include "platform/Platform.h"
+#include "platform/QtMediaPlayer.h"
 #include "support/GameFixture.h"
 
 using namespace glbMain;
@@ -234,4 +240,28 @@ TEST_F(BgmGame, MusicOffLeavesOnlyTheStopsOfTheHideKeyAndEsc) {
     Play(0);
 
     EXPECT_EQ(host.media, (Commands{"Stop", "Stop"}));
+}
+
+// The live player, with whatever sound device this machine has (often none): every command
+// returns at once, with the file present, absent or unreadable.
+TEST(QtMediaPlayer, EveryCommandReturnsAtOnceWithOrWithoutItsFile) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(folder.path()));
+    QFile broken(QStringLiteral("ボス戦.wav"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("RIFF but nothing after it");
+    broken.close();
+
+    platform::QtMediaPlayer player;
+    for (const char* file : {"迎撃戦.wav", "ボス戦.wav"}) {
+        QElapsedTimer timer;
+        timer.start();
+        player.Command("Close");
+        player.SetFileName(file);
+        for (const char* command : {"Open", "Play", "Prev", "Play", "Stop", "Close"}) player.Command(command);
+        EXPECT_LT(timer.elapsed(), 500) << file;
+    }
+    QDir::setCurrent(previous);
 }
