@@ -44,6 +44,7 @@ void InstallWindow(GameWindow* window) { g_window = window; }
 void Flash_Screen(uint32_t color) {
     if (color != 0) {
         gameBackColor = color;
+        gamePassFlash = color;
         flashStart = timeGetTime();
     } else if (ClockDiff(timeGetTime(), flashStart) > 64) {
         gameBackColor = 0;
@@ -135,10 +136,14 @@ void Wait_Frame(int32_t frameStart) {
 }
 
 void Run_Game(glbSystem::RankRecord& result) {
+    if (gameObserver) gameObserver->GameStarting();
     Reset_World();
     Window().Show();
     gamePass = 0;
-    while (!gameQuit) {
+    for (;;) {
+        if (gameObserver) gameObserver->PassStarting();
+        if (gameQuit) break;
+        gamePassFlash = 0;
         const int32_t frameStart = timeGetTime();
         if (!gameHidden) Update_Bgm();
         Update_Pause();
@@ -158,8 +163,10 @@ void Run_Game(glbSystem::RankRecord& result) {
         Move_EnemyBalkans();
         Move_Rockets();
         Animate_Blasts();
-        draw::Compose_Frame(gameBackColor);
-        if (cfgRefresh) Window().Present(draw::Frame);
+        if (gameDrawFrames) {
+            draw::Compose_Frame(gameBackColor);
+            if (cfgRefresh) Window().Present(draw::Frame);
+        }
         Check_PoniRams();
         Check_EnemyBalkanHits();
         Check_BossContact();
@@ -180,6 +187,7 @@ void Run_Game(glbSystem::RankRecord& result) {
     }
     if (!gameAborted) Make_Result(result);
     Window().Unload();
+    if (gameObserver) gameObserver->GameEnded();
 }
 
 } // namespace glbMain

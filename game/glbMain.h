@@ -22,6 +22,10 @@ inline uint32_t gameBackColor = 0;
 inline int64_t gamePass = 0;
 // True while the pause hold of the current pass is running.
 inline bool gameInHold = false;
+// The last non-zero colour given to Flash_Screen in the current pass, else 0 (for traces).
+inline uint32_t gamePassFlash = 0;
+// Whether frames are composed and presented; headless replays have no one to show them to.
+inline bool gameDrawFrames = true;
 
 void Run_Game(glbSystem::RankRecord& result);
 void Reset_World();
@@ -34,10 +38,16 @@ void Wait_Frame(int32_t frameStart);
 class GameObserver {
 public:
     virtual ~GameObserver() = default;
+    // Before the world reset of a new game: the place to seed it, since nothing has drawn yet.
+    virtual void GameStarting() {}
+    // Before the quit test of every pass; the first call comes before the first pass.
+    virtual void PassStarting() {}
     // Right after the frame counter of a pass was increased.
     virtual void PassEnded() {}
     // A key event of the game window was handled (name as replays spell it).
     virtual void KeyEventHandled(const char* name) { (void)name; }
+    // After the game window was unloaded.
+    virtual void GameEnded() {}
 };
 inline GameObserver* gameObserver = nullptr;
 
