@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <optional>
 #include <utility>
 
 namespace platform {
@@ -31,10 +32,18 @@ std::size_t SequenceLength(const std::string& text, std::size_t at) {
     return length;
 }
 
+// The converters are kept for speed, but one that met an error is replaced: with ICU, Qt's
+// resetState() leaves the error flag set, and every later conversion would look failed.
+template <typename Converter>
+Converter& Fresh(std::optional<Converter>& converter) {
+    if (!converter || converter->hasError()) converter.emplace(kCodePage, QStringConverter::Flag::Stateless);
+    return *converter;
+}
+
 // One double-byte character, or U+FFFD when the pair is none (an unassigned code).
 std::string DecodePair(unsigned char lead, unsigned char trail) {
-    static QStringDecoder decoder(kCodePage, QStringConverter::Flag::Stateless);
-    decoder.resetState();
+    static std::optional<QStringDecoder> cached;
+    QStringDecoder& decoder = Fresh(cached);
     const char pair[2] = {static_cast<char>(lead), static_cast<char>(trail)};
     const QString text = decoder.decode(QByteArrayView(pair, 2));
     if (decoder.hasError() || text.size() != 1) return kReplacement;
@@ -62,8 +71,8 @@ std::string Sjis_Char(const std::string& character) {
     if (character.size() == 1 && static_cast<unsigned char>(character[0]) < 0x80) return character;
     const QString text = QString::fromUtf8(character);
     if (text.isEmpty() || text.contains(QChar::ReplacementCharacter)) return {};
-    static QStringEncoder encoder(kCodePage, QStringConverter::Flag::Stateless);
-    encoder.resetState();
+    static std::optional<QStringEncoder> cached;
+    QStringEncoder& encoder = Fresh(cached);
     const QByteArray bytes = encoder.encode(text);
     if (encoder.hasError()) return {};
     return bytes.toStdString();

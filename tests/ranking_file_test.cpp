@@ -216,12 +216,15 @@ TEST_F(RankingFileTest, FillerBytesSurviveEveryWrite) {
 }
 
 TEST_F(RankingFileTest, BytesThatAreNoCharacterSurviveARewrite) {
-    std::array<Slot, 6> rows = Places({Used(500, 0, 0, std::string("\x82\x20\xFF\x00Z\x80", 6))});
+    // A lead byte without its trail, bytes that lead nothing, NUL, an unassigned pair (0x85 0x40),
+    // and good characters after them.
+    std::array<Slot, 6> rows = Places({Used(500, 0, 0, std::string("\x82\x20\xFF\x00Z\x80\x85\x40\x82\xDB", 10))});
     rows[1].time = std::string("\x81", 1);
     const std::string bytes = FileBytes(rows, 3);
     WriteFile(bytes);
     Load_Rank();
-    EXPECT_EQ(RankData[1].Name.substr(0, 12), std::string("\uFFFD \uFFFD\0Z\uFFFD", 12));
+    EXPECT_EQ(RankData[1].Name.substr(0, 18), std::string("\uFFFD \uFFFD\0Z\uFFFD\uFFFDぽ", 18));
+    EXPECT_EQ(RankData[1].Time, "\uFFFD       ");
     EXPECT_EQ(ReadFile(), bytes);
 }
 
