@@ -80,11 +80,6 @@ bool OverlapsBoss(int16_t x, int16_t y, int16_t w, int16_t h) {
 }
 } // namespace
 
-bool Laser_Covers(int16_t x, int16_t y, int16_t w, int16_t h) {
-    return Overlaps(Laser.X, Laser.UpperY, Laser.Width, Laser.Thickness, x, y, w, h) ||
-           Overlaps(Laser.X, Laser.LowerY, Laser.Width, Laser.Thickness, x, y, w, h);
-}
-
 void Start_Boss() {
     BossPhase = True;
     BossPresent = True;

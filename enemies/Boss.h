@@ -29,8 +29,6 @@ void Check_BalkanOnBoss();
 void Check_SonicOnBoss();
 void Check_LaserOnBoss();
 void Damage_Boss(int16_t damage);
-// Whether a rectangle lies inside the Laser: its x range and the y range of either beam.
-bool Laser_Covers(int16_t x, int16_t y, int16_t w, int16_t h);
 void Destroy_Boss();
 
 } // namespace glbMain

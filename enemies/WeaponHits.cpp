@@ -50,10 +50,7 @@ void Check_LaserOnPonis() {
     if (!Laser.Active) return;
     for (int i = 0; i < PoniCount; ++i) {
         const auto& p = PoniTable[i];
-        if (!p.Active) continue;
-        if (Hits_Poni(p, Laser.X, Laser.UpperY, Laser.Width, Laser.Thickness) ||
-            Hits_Poni(p, Laser.X, Laser.LowerY, Laser.Width, Laser.Thickness))
-            Destroy_Poni(i);
+        if (p.Active && Laser_Covers(p.X, p.Y, p.Width, p.Height)) Destroy_Poni(i);
     }
 }
 

@@ -42,5 +42,7 @@ void Fire_Sonic();
 void Fire_Laser();
 void Move_Shots();
 void End_Laser();
+// Whether a rectangle overlaps either Laser beam.
+bool Laser_Covers(int16_t x, int16_t y, int16_t w, int16_t h);
 
 } // namespace glbMain
