@@ -158,6 +158,13 @@ TEST_F(RegisterTest, PlacesFollowScoreModeAndClearFlag) {
     EXPECT_EQ(RankData[2].Clear, 0);
     EXPECT_EQ(RankData[3].Name, Padded20("New", 3));
     EXPECT_EQ(RankData[4].Clear, -1);
+
+    // Only a clear flag of exactly -1 lets a cleared result above it.
+    StorePlaces({Place(500), Place(300, 0, 1)});
+    RankRecord againstOne = Result(300, 0, -1);
+    EXPECT_TRUE(Register_Rank(againstOne));
+    EXPECT_EQ(RankData[2].Clear, 1);
+    EXPECT_EQ(RankData[3].Name, Padded20("New", 3));
 }
 
 TEST_F(RegisterTest, CancelOrConfirmedBlankNameChangesNothing) {
