@@ -20,9 +20,11 @@ cd "$play"
 "$program" --seed 7 >"$out/program.log" 2>&1 &
 game_pid=$!
 
-wait_for() {  # a window with this exact name
+wait_for() {  # a viewable window with this exact name
   for _ in $(seq 100); do
-    id=$(xdotool search --name "^$1\$" 2>/dev/null | head -1) && [ -n "$id" ] && { echo "$id"; return 0; }
+    for id in $(xdotool search --name "^$1\$" 2>/dev/null); do
+      xwininfo -id "$id" 2>/dev/null | grep -q IsViewable && { echo "$id"; return 0; }
+    done
     sleep 0.1
   done
   echo "no window named $1" >&2
@@ -31,7 +33,7 @@ wait_for() {  # a window with this exact name
 
 menu=$(wait_for 'ぽに狩り')
 echo "menu window $menu"
-xdotool windowactivate --sync "$menu" 2>/dev/null || xdotool windowfocus --sync "$menu"
+xdotool windowfocus "$menu"
 sleep 0.3
 import -window root "$out/menu.png"
 xdotool key --window "$menu" Return
@@ -41,7 +43,7 @@ echo "game window $game"
 geometry=$(xwininfo -id "$game" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')
 echo "client area $geometry"
 [ "$geometry" = "320x240" ] || { echo "game client area is $geometry, not 320x240"; exit 1; }
-xdotool windowfocus --sync "$game" 2>/dev/null || true
+xdotool windowfocus "$game"
 sleep 0.3
 import -window "$game" "$out/before.png"
 xdotool keydown Right
