@@ -57,7 +57,6 @@ protected:
     void SetUp() override {
         RankFolder::SetUp();
         Default_Config();
-        Show_GetName = &Open_GetName;
         Menu()->hide();
     }
     void TearDown() override {
@@ -399,6 +398,7 @@ TEST_F(RecordsWindowsTest, DefaultWritesTheSwitchesAtOnce) {
 // ---- name dialog ----
 
 TEST_F(RecordsWindowsTest, NameDialogReturnsTheNameAsTyped) {
+    ASSERT_EQ(Show_GetName, &Open_GetName) << "the windows put the dialog at the rules' disposal";
     int16_t enterClicked = 0;
     const std::string name = AskWith({[&](frmGetName* d) {
         EXPECT_EQ(d->windowTitle(), QStringLiteral("ランキングに登録"));
