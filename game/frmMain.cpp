@@ -17,8 +17,6 @@ frmMain::frmMain() {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::StrongFocus);
-    // The client area is the playing field, whatever the borders: 320 x 240.
-    setFixedSize(draw::FieldWidth, draw::FieldHeight);
 
     lblPause = new QLabel(QStringLiteral("PAUSE"), this);
     QFont font;
@@ -71,11 +69,18 @@ void frmMain::closeEvent(QCloseEvent* event) {
     event->ignore();
 }
 
+void Resize_Client(QWidget* form, int width, int height) {
+    // Qt sizes the client area itself; the borders stay whatever the window system makes them.
+    // Fixed, so that no window manager stretches the playing field.
+    form->setFixedSize(width, height);
+}
+
 LiveGameWindow::~LiveGameWindow() { delete form_; }
 
 void LiveGameWindow::Load() {
     delete form_;
     form_ = new frmMain();
+    Resize_Client(form_, draw::FieldWidth, draw::FieldHeight);
     glbSystem::Center_Object(form_);
     glbSystem::Center_Object(form_->lblPause, form_);
 }

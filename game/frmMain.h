@@ -25,6 +25,9 @@ private:
     QImage image_;
 };
 
+// Makes a window's client area exactly width x height pixels, whatever its borders.
+void Resize_Client(QWidget* form, int width, int height);
+
 // Loads a fresh frmMain for every game and discards it at the end, as the game flow expects.
 class LiveGameWindow : public GameWindow {
 public:
