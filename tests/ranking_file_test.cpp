@@ -8,6 +8,8 @@
 
 #include "support/RankFolder.h"
 
+#include "platform/Sjis.h"
+
 using namespace glbSystem;
 using namespace platform;
 
@@ -303,4 +305,29 @@ TEST(DateTextTest, DaysSince1899ShownAsYearMonthDay) {
     for (double absurd : {-657435.0, 2958466.0, 1e300, -1e300, std::numeric_limits<double>::quiet_NaN(),
                           std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()})
         EXPECT_EQ(Date_Text(absurd), "?\?/?\?/??") << absurd;
+}
+
+TEST(ShiftJisTest, WindowsCodePageBothWays) {
+    // ASCII bytes are themselves, controls included (ICU's table would swap 0x1A, 0x1C and 0x7F).
+    const std::string ascii("\x00\x1A\x1C\x7F\\~", 6);
+    EXPECT_EQ(Sjis_Decode(ascii), ascii);
+    EXPECT_EQ(Sjis_Encode(ascii), ascii);
+    // Windows' own choices: ～ and － at 0x8160 and 0x817C, NEC and IBM extensions, half-width kana.
+    const std::string text = "～－∥￠①髙ｱ";
+    const std::string bytes = "\x81\x60\x81\x7C\x81\x61\x81\x91\x87\x40\xFB\xFC\xB1";
+    EXPECT_EQ(Sjis_Encode(text), bytes);
+    EXPECT_EQ(Sjis_Decode(bytes), text);
+}
+
+TEST(ShiftJisTest, MissingCharactersAreFoundEveryTime) {
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_EQ(Sjis_Char("é"), "");
+        EXPECT_EQ(Sjis_Char("ぽ"), "\x82\xDB") << "a failure does not spoil the next character";
+        EXPECT_EQ(Sjis_Decode("\x85\x40\x82\xDB"), "\uFFFDぽ");
+    }
+    std::string refused;
+    EXPECT_EQ(Sjis_Fit("〜a−é〜", refused), "～a－～");
+    EXPECT_EQ(refused, "〜−é");
+    EXPECT_EQ(Sjis_Fit("ぽに", refused), "ぽに");
+    EXPECT_EQ(refused, "");
 }
