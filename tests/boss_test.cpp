@@ -15,20 +15,6 @@ using namespace glbMain;
 namespace {
 constexpr int32_t kEntry = 13400;
 
-// The next n values the generator will give for this seed; the generator is left re-seeded.
-std::vector<double> NextDraws(uint64_t seed, int n) {
-    platform::Randomize(seed);
-    std::vector<double> r;
-    for (int i = 0; i < n; ++i) r.push_back(platform::Rnd());
-    platform::Randomize(seed);
-    return r;
-}
-
-int ActiveBlasts() {
-    int n = 0;
-    for (const auto& b : BlastTable) n += b.Active ? 1 : 0;
-    return n;
-}
 } // namespace
 
 class BossTest : public GameFixture {
@@ -344,7 +330,7 @@ TEST_F(BossTest, NormalShieldAbsorbsTheBodyOnePointPerFrame) {
     EXPECT_EQ(Player.Shield, 1);
     EXPECT_EQ(gameBackColor, 255u);
     EXPECT_EQ(host.beeps, 1);
-    EXPECT_EQ(ActiveBlasts(), 1);
+    EXPECT_EQ(CountActive(BlastTable), 1);
     Check_BossContact();
     EXPECT_EQ(Player.Shield, 0);
     EXPECT_EQ(Player.Alive, -1);
@@ -384,7 +370,7 @@ TEST_F(BossTest, StripShieldTakesOnlyShieldsFrom1To499) {
         const bool stripped = c.shield != c.after;
         EXPECT_EQ(Player.Shield, c.after);
         EXPECT_EQ(gameBackColor, stripped ? 16776960u : 0u);
-        EXPECT_EQ(ActiveBlasts(), stripped ? 1 : 0);
+        EXPECT_EQ(CountActive(BlastTable), stripped ? 1 : 0);
     }
     Player.Alive = 0;  // no life test: a wreck loses its shield too
     Player.Shield = 4;

@@ -16,18 +16,6 @@ using glbSystem::cfgEasyBlast;
 
 namespace {
 
-int ActiveBlasts() {
-    int n = 0;
-    for (const auto& b : BlastTable) n += b.Active != 0;
-    return n;
-}
-
-int ActiveItems() {
-    int n = 0;
-    for (const auto& item : ItemTable) n += item.Active != 0;
-    return n;
-}
-
 void PlacePoni(int slot, int16_t x, int16_t y, int16_t vx = -2) {
     PoniTable[slot].Active = -1;
     PoniTable[slot].Vx = vx;
@@ -111,7 +99,7 @@ TEST_F(BlastTest, SimplifiedExplosionSkipsEveryOtherCell) {
 
 TEST_F(BlastTest, FullTableShowsNothingAndDrawsNothing) {
     for (int i = 0; i < 128; ++i) Spawn_Blast(static_cast<int16_t>(i), 10);
-    ASSERT_EQ(ActiveBlasts(), 128);
+    ASSERT_EQ(CountActive(BlastTable), 128);
     const uint64_t draws = platform::RndCount();
     Spawn_Blast(200, 200);
     EXPECT_EQ(platform::RndCount(), draws);
@@ -137,7 +125,7 @@ TEST_F(WeaponHitsTest, OneBalkanShotDestroysEveryPoniItOverlaps) {
     EXPECT_EQ(BalkanShot[2].Active, 0);
     EXPECT_EQ(gameScore, 40);
     EXPECT_EQ(gameHasKilled, -1);
-    EXPECT_EQ(ActiveBlasts(), 2);
+    EXPECT_EQ(CountActive(BlastTable), 2);
     // Each explosion is centred on its ぽに.
     EXPECT_EQ(BlastTable[0].X, 108 - 48);
     EXPECT_EQ(BlastTable[1].X, 113 - 48);
@@ -259,8 +247,8 @@ TEST_F(WeaponHitsTest, ItemRollFollowsTheExplosionsDrawAndTheMainWeaponsPower) {
             ASSERT_EQ(BlastTable[0].Sheet, platform::Int(rSheet * 5));
             const bool drop = platform::Int(rItem * power * 2) == 0;
             expected += drop;
-            dropped += ActiveItems();
-            ASSERT_EQ(ActiveItems(), drop ? 1 : 0) << "power " << power << " seed " << seed;
+            dropped += CountActive(ItemTable);
+            ASSERT_EQ(CountActive(ItemTable), drop ? 1 : 0) << "power " << power << " seed " << seed;
             if (drop) {
                 EXPECT_EQ(ItemTable[0].X, 108 - 8);
                 EXPECT_EQ(ItemTable[0].Y, 48 - 8);

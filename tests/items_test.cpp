@@ -18,12 +18,6 @@ using namespace glbMain;
 namespace {
 constexpr int kPoni = 5;
 
-int ActiveBlasts() {
-    int n = 0;
-    for (const auto& b : BlastTable) n += b.Active ? 1 : 0;
-    return n;
-}
-
 void ClearItems() {
     for (auto& item : ItemTable) item.Active = 0;
 }
@@ -183,7 +177,7 @@ TEST_F(BombTest, NormalModeBombClearsPoniAndBullets) {
     for (const auto& b : EnemyBalkanTable) EXPECT_EQ(b.Active, 0);
     EXPECT_EQ(gameScore, 3 * 10 + 10);
     EXPECT_EQ(gameHasKilled, -1);
-    ASSERT_EQ(ActiveBlasts(), 3);
+    ASSERT_EQ(CountActive(BlastTable), 3);
     EXPECT_EQ(BlastTable[0].X, 208 - 48);  // in slot order, at each ぽに's centre
     EXPECT_EQ(BlastTable[0].Y, 38 - 48);
     EXPECT_EQ(BlastTable[1].X, 18 - 48);

@@ -14,26 +14,6 @@
 using namespace glbMain;
 
 namespace {
-std::vector<double> NextDraws(uint64_t seed, int n) {
-    platform::Randomize(seed);
-    std::vector<double> r;
-    for (int i = 0; i < n; ++i) r.push_back(platform::Rnd());
-    platform::Randomize(seed);
-    return r;
-}
-
-int ActiveRockets() {
-    int n = 0;
-    for (const auto& r : BossRocketTable) n += r.Active ? 1 : 0;
-    return n;
-}
-
-int ActiveBlasts() {
-    int n = 0;
-    for (const auto& b : BlastTable) n += b.Active ? 1 : 0;
-    return n;
-}
-
 BossRocketRecord Rocket(int16_t vx, int16_t x, int16_t y, int16_t fuse) { return {-1, vx, x, y, 16, 16, fuse}; }
 } // namespace
 
@@ -64,7 +44,7 @@ TEST_F(RocketsTest, HitPointsLimitTheSlotsInUseInBothModes) {
             BossHP = c.hp;
             for (int i = 0; i < 25; ++i) Launch_Rocket();
             const int m = mode ? c.hard : c.normal;
-            EXPECT_EQ(ActiveRockets(), m);
+            EXPECT_EQ(CountActive(BossRocketTable), m);
             for (int i = 0; i < m; ++i) EXPECT_EQ(BossRocketTable[i].Active, -1) << "slot " << i;
         }
     }
@@ -74,7 +54,7 @@ TEST_F(RocketsTest, OneLaunchEverySecondFrameWhileSlotsAreFree) {
     ArmBoss();
     for (int tick = 1; tick <= 13; ++tick) {
         Tick_BossFire();
-        EXPECT_EQ(ActiveRockets(), tick < 12 ? (tick + 1) / 2 : 6) << "tick " << tick;
+        EXPECT_EQ(CountActive(BossRocketTable), tick < 12 ? (tick + 1) / 2 : 6) << "tick " << tick;
     }
     EXPECT_EQ(BossFireWait, 0) << "a full table leaves the boss trying every frame";
     BossRocketTable[2].Active = 0;
@@ -87,7 +67,7 @@ TEST_F(RocketsTest, NoLaunchUnlessTheBossMayFireAndTheShipLives) {
     ArmBoss();
     BossFireOn = 0;
     Tick_BossFire();
-    EXPECT_EQ(ActiveRockets(), 0);
+    EXPECT_EQ(CountActive(BossRocketTable), 0);
     EXPECT_EQ(BossFireWait, 0);
 
     BossFireOn = -1;
@@ -103,7 +83,7 @@ TEST_F(RocketsTest, NoLaunchUnlessTheBossMayFireAndTheShipLives) {
     Player.Alive = -1;
     BossPresent = 0;  // destroyed
     Tick_BossFire();
-    EXPECT_EQ(ActiveRockets(), 0);
+    EXPECT_EQ(CountActive(BossRocketTable), 0);
 }
 
 TEST_F(RocketsTest, LaunchAimsAtTheShipsSideFromTheBossesLowerEdge) {
@@ -134,10 +114,10 @@ TEST_F(RocketsTest, FuseOf24ExplodesInThe25thMove) {
     for (int move = 1; move <= 24; ++move) Move_Rockets();
     EXPECT_EQ(BossRocketTable[0].Active, -1);
     EXPECT_EQ(BossRocketTable[0].Fuse, 0);
-    EXPECT_EQ(ActiveBlasts(), 0);
+    EXPECT_EQ(CountActive(BlastTable), 0);
     Move_Rockets();
     EXPECT_EQ(BossRocketTable[0].Active, 0);
-    ASSERT_EQ(ActiveBlasts(), 1);
+    ASSERT_EQ(CountActive(BlastTable), 1);
     EXPECT_EQ(BlastTable[0].X, 108 - 48);  // centred on the rocket at X 100
     EXPECT_EQ(BlastTable[0].Y, 108 - 48);
 }
@@ -154,7 +134,7 @@ TEST_F(RocketsTest, RocketsLeaveTheFieldOnBothSidesWithoutExplosion) {
     Move_Rockets();
     EXPECT_EQ(BossRocketTable[0].Active, 0);
     EXPECT_EQ(BossRocketTable[2].Active, 0);
-    EXPECT_EQ(ActiveBlasts(), 0);
+    EXPECT_EQ(CountActive(BlastTable), 0);
 }
 
 TEST_F(RocketsTest, ShieldTakesARocketInBothModesWithoutAnExplosionAtTheShip) {
@@ -172,7 +152,7 @@ TEST_F(RocketsTest, ShieldTakesARocketInBothModesWithoutAnExplosionAtTheShip) {
         EXPECT_EQ(gameBackColor, 255u);
         EXPECT_EQ(host.beeps, 1);
         EXPECT_EQ(BossRocketTable[0].Active, 0);
-        ASSERT_EQ(ActiveBlasts(), 1) << "only the rocket explodes";
+        ASSERT_EQ(CountActive(BlastTable), 1) << "only the rocket explodes";
         EXPECT_EQ(BlastTable[0].X, 78 - 48);
     }
 }
@@ -197,7 +177,7 @@ TEST_F(RocketsTest, LastShieldPointThenTheNextRocketInTheSameFrame) {
     Check_RocketHits();
     EXPECT_EQ(Player.Shield, 0);
     EXPECT_EQ(Player.Alive, 0);
-    EXPECT_EQ(ActiveRockets(), 0);
+    EXPECT_EQ(CountActive(BossRocketTable), 0);
 }
 
 TEST_F(RocketsTest, RocketsStayDeadlyAfterTheBossIsDestroyed) {
@@ -232,7 +212,7 @@ TEST_F(RocketsTest, RocketsStopBalkanShotsAndFlyOn) {
     EXPECT_EQ(BalkanShot[1].Active, -1);
     EXPECT_EQ(BalkanShot[2].Active, 0);
     EXPECT_EQ(BossRocketTable[3].Active, -1);
-    EXPECT_EQ(ActiveBlasts(), 0);
+    EXPECT_EQ(CountActive(BlastTable), 0);
 }
 
 TEST_F(RocketsTest, LaserDetonatesEveryRocketItCoversForTenPointsEach) {
@@ -247,7 +227,7 @@ TEST_F(RocketsTest, LaserDetonatesEveryRocketItCoversForTenPointsEach) {
     EXPECT_EQ(BossRocketTable[1].Active, 0);
     EXPECT_EQ(BossRocketTable[2].Active, -1);
     EXPECT_EQ(gameScore, score + 20);
-    EXPECT_EQ(ActiveBlasts(), 2);
+    EXPECT_EQ(CountActive(BlastTable), 2);
     EXPECT_EQ(Laser.Active, -1) << "the beams go on";
 
     Laser.Active = 0;

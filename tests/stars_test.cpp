@@ -15,18 +15,6 @@ using platform::Rnd;
 using platform::RndCount;
 
 namespace {
-int ActiveStars() {
-    int n = 0;
-    for (const auto& star : Star) n += star.Active ? 1 : 0;
-    return n;
-}
-
-int ActiveBlasts() {
-    int n = 0;
-    for (const auto& blast : BlastTable) n += blast.Active ? 1 : 0;
-    return n;
-}
-
 void FillStars() {
     for (auto& star : Star) star = {platform::True, -5, 100, 100};
 }
@@ -38,7 +26,7 @@ TEST_F(StarSetup, StarsOnDrawOneNumberPerSlotAndThreeMorePerStar) {
     for (uint64_t seed : {1u, 2u, 99u}) {
         platform::Randomize(seed);
         Setup_Stars();
-        const int stars = ActiveStars();
+        const int stars = CountActive(Star);
         EXPECT_EQ(RndCount(), 64u + 3u * static_cast<uint64_t>(stars)) << "seed " << seed;
         // About half the slots; 16 .. 48 holds for any fair generator with overwhelming odds.
         EXPECT_GT(stars, 16);
@@ -59,7 +47,7 @@ TEST_F(StarSetup, StarsOffDrawExactlyOneNumberPerSlotAndLeaveAllFree) {
     platform::Randomize(4);
     Reset_World();
     EXPECT_EQ(RndCount(), 64u);
-    EXPECT_EQ(ActiveStars(), 0);
+    EXPECT_EQ(CountActive(Star), 0);
 }
 
 TEST_F(StarSetup, EachSlotTakesItsDrawsInOrderSpeedThenXThenY) {
@@ -133,7 +121,7 @@ TEST_F(StarSpawn, TheFieldFillsUpOneStarPerFrame) {
     for (auto& star : Star) star.Active = 0;
     for (int frame = 1; frame <= 10; ++frame) {
         Spawn_Stars();
-        EXPECT_EQ(ActiveStars(), frame);
+        EXPECT_EQ(CountActive(Star), frame);
     }
 }
 
@@ -197,7 +185,7 @@ TEST_F(Shower, OffDrawsNothing) {
     const uint64_t draws = RndCount();
     Blast_Shower();
     EXPECT_EQ(RndCount(), draws);
-    EXPECT_EQ(ActiveBlasts(), 0);
+    EXPECT_EQ(CountActive(BlastTable), 0);
 }
 
 TEST_F(Shower, ThreeExplosionsPerFrameCentredOnRandomPoints) {
@@ -213,7 +201,7 @@ TEST_F(Shower, ThreeExplosionsPerFrameCentredOnRandomPoints) {
     platform::Randomize(31);
     Blast_Shower();
     EXPECT_EQ(RndCount(), 9u);
-    EXPECT_EQ(ActiveBlasts(), 3);
+    EXPECT_EQ(CountActive(BlastTable), 3);
     for (int i = 0; i < 3; ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(BlastTable[i].X, cx[i] - 48);
@@ -226,7 +214,7 @@ TEST_F(Shower, FillsTheTableThenDropsTheRest) {
     gameBlastShower = platform::True;
     for (int frame = 1; frame <= 42; ++frame) {
         Blast_Shower();
-        ASSERT_EQ(ActiveBlasts(), 3 * frame);
+        ASSERT_EQ(CountActive(BlastTable), 3 * frame);
     }
     for (const auto& blast : BlastTable) {
         if (!blast.Active) continue;
@@ -237,7 +225,7 @@ TEST_F(Shower, FillsTheTableThenDropsTheRest) {
     // Frame 43 fills the last two slots; the third explosion is dropped without a picture draw.
     uint64_t draws = RndCount();
     Blast_Shower();
-    EXPECT_EQ(ActiveBlasts(), 128);
+    EXPECT_EQ(CountActive(BlastTable), 128);
     EXPECT_EQ(RndCount() - draws, 8u);
     draws = RndCount();
     Blast_Shower();
