@@ -6,7 +6,9 @@
 #include <cstdlib>
 #include <memory>
 
+#include "app/ReplayMode.h"
 #include "app/glbSystem.h"
+#include "game/Recorder.h"
 #include "game/frmMain.h"
 #include "platform/LiveHost.h"
 #include "platform/QtMediaPlayer.h"
@@ -37,8 +39,22 @@ int main(int argc, char** argv) {
                                   QStringLiteral("S"));
     QCommandLineOption platformOption(QStringLiteral("platform"), QStringLiteral("Qt platform plugin to use."),
                                       QStringLiteral("name"));
+    QCommandLineOption recordOption(QStringLiteral("record"),
+                                    QStringLiteral("Write each game's replay to FILE when it ends (the last game wins)."),
+                                    QStringLiteral("FILE"));
+    QCommandLineOption replayOption(QStringLiteral("replay"), QStringLiteral("Play the replay in FILE, then exit."),
+                                    QStringLiteral("FILE"));
+    QCommandLineOption headlessOption(QStringLiteral("headless"),
+                                      QStringLiteral("With --replay: no window, no pacing, no sound, no ranking file."));
+    QCommandLineOption traceOption(QStringLiteral("trace"),
+                                   QStringLiteral("Write the game's state after every pass to OUT as JSON lines "
+                                                  "(- for standard output; in play, the last game's)."),
+                                   QStringLiteral("OUT"));
+    QCommandLineOption framesOption(QStringLiteral("frames"), QStringLiteral("With --replay: stop after N passes at most."),
+                                    QStringLiteral("N"));
     parser.addOption(seedOption);
     parser.addOption(platformOption);
+    parser.addOptions({recordOption, replayOption, headlessOption, traceOption, framesOption});
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "ponigari: %s\n\n%s", qPrintable(parser.errorText()), qPrintable(parser.helpText()));
         return 2;
@@ -61,6 +77,23 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
+    const bool replaying = parser.isSet(replayOption);
+    const char* misuse = nullptr;
+    if (!replaying && parser.isSet(headlessOption)) misuse = "--headless plays a replay: give --replay FILE";
+    if (!replaying && parser.isSet(framesOption)) misuse = "--frames limits a replay: give --replay FILE";
+    if (replaying && parser.isSet(recordOption)) misuse = "--record and --replay do not go together";
+    if (replaying && parser.isSet(seedOption)) misuse = "a replay brings its own seed: leave out --seed";
+    glbSystem::ReplayRequest replayRequest{parser.value(replayOption), parser.value(traceOption), -1};
+    if (parser.isSet(framesOption)) {
+        bool ok = false;
+        replayRequest.frames = parser.value(framesOption).toLongLong(&ok);
+        if (!ok || replayRequest.frames < 0) misuse = "--frames takes a whole number of 0 or more";
+    }
+    if (misuse) {
+        std::fprintf(stderr, "ponigari: %s\n\n%s", misuse, qPrintable(parser.helpText()));
+        return 2;
+    }
+    if (replaying && parser.isSet(headlessOption)) return glbSystem::Play_ReplayFile(replayRequest, nullptr);
     if (!DisplayAvailable(parser.value(platformOption))) {
         std::fprintf(stderr, "ponigari: cannot open a display (is DISPLAY set and the X server running?)\n");
         return 1;
@@ -77,8 +110,22 @@ int main(int argc, char** argv) {
     glbMain::LiveGameWindow window;
     glbMain::InstallWindow(&window);
 
+    if (replaying) {
+        const int code = glbSystem::Play_ReplayFile(replayRequest, &host);
+        glbMain::InstallWindow(nullptr);
+        return code;
+    }
+    // Every game is seeded on its own from the run's seed, recorded or not.
+    replay::Recorder recorder(host, seed);
+    recorder.RecordTo(parser.value(recordOption).toStdString());
+    recorder.TraceTo(parser.value(traceOption).toStdString());
+    platform::InstallHost(&recorder);
+    glbMain::gameObserver = &recorder;
+
     glbSystem::Main(seed);
     const int code = QApplication::exec();
+    glbMain::gameObserver = nullptr;
+    platform::InstallHost(&host);
     glbMain::InstallWindow(nullptr);
     return code;
 }

@@ -1,0 +1,23 @@
+#pragma once
+// The command line's replay modes: a replay file played in the game window or headless.
+#include <QString>
+#include <cstdint>
+
+namespace platform {
+class Host;
+}
+
+namespace glbSystem {
+
+struct ReplayRequest {
+    QString file;
+    QString trace;        // empty for none, "-" for standard output
+    int64_t frames = -1;  // most passes to run; negative for no limit
+};
+
+// Plays the replay; with a live host in the game window at its pace, without one headless.
+// Returns the exit code: 0 when the replay ran to its end, 1 (after a one-line message) when
+// it cannot be read or is malformed, or the trace cannot be written.
+int Play_ReplayFile(const ReplayRequest& request, platform::Host* live);
+
+} // namespace glbSystem

@@ -1,0 +1,70 @@
+#pragma once
+// A live run's games: each is seeded on its own, so that it can be replayed, and, when asked,
+// recorded to a replay file and traced pass by pass.
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "game/Replay.h"
+#include "game/Trace.h"
+#include "game/glbMain.h"
+#include "platform/Platform.h"
+
+namespace replay {
+
+// Game k of a run (counted from 0) is seeded with the run's seed + k (modulo 2^64): the
+// first game of `--seed S` replays from seed S, and one seed reproduces a whole run.
+uint64_t GameSeed(uint64_t runSeed, uint64_t game);
+
+class Recorder : public platform::Host, public glbMain::GameObserver {
+public:
+    Recorder(platform::Host& live, uint64_t runSeed);
+    ~Recorder() override;
+
+    // Every game writes its replay here when it ends; empty for none.
+    void RecordTo(std::string path) { replayPath_ = std::move(path); }
+    // Every game writes its trace here ("-" for standard output), replacing the last one's.
+    void TraceTo(std::string path) { tracePath_ = std::move(path); }
+    // The replay of the game running or last played.
+    const Replay& Current() const { return replay_; }
+    // Set when the last replay or trace could not be written.
+    const std::string& Error() const { return error_; }
+
+    int32_t TimeMs() override { return live_.TimeMs(); }
+    bool KeyHeld(int vk) override;
+    int MessageBox(const std::string& prompt, const std::string& title, int buttons) override;
+    void MediaCommand(const std::string& command) override { live_.MediaCommand(command); }
+    void MediaFileName(const std::string& fileName) override { live_.MediaFileName(fileName); }
+    void DoEvents() override { live_.DoEvents(); }
+    void WaitUntil(int32_t deadlineMs) override { live_.WaitUntil(deadlineMs); }
+    void IdleEvents() override { live_.IdleEvents(); }
+    void Beep() override { live_.Beep(); }
+    double Today() override { return live_.Today(); }
+    std::string TimeOfDay() override { return live_.TimeOfDay(); }
+
+    void GameStarting() override;
+    void PassStarting() override;
+    void PassEnded() override;
+    void KeyEventHandled(const char* name) override;
+    void GameEnded() override;
+
+private:
+    void CloseTrace();
+
+    platform::Host& live_;
+    uint64_t runSeed_;
+    uint64_t games_ = 0;
+    std::string replayPath_, tracePath_, error_;
+    bool inGame_ = false;
+    Replay replay_;
+    // All polls of a pass see the keys as they were at its first poll, so that the mask a
+    // replay holds is exactly what the rules saw.
+    bool snapped_ = false;
+    int snapMask_ = 0;
+    int lastMask_ = 0;
+    std::FILE* traceFile_ = nullptr;
+    std::unique_ptr<TraceWriter> trace_;
+};
+
+} // namespace replay

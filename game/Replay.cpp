@@ -1,0 +1,217 @@
+#include "game/Replay.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "game/Keys.h"
+#include "platform/Platform.h"
+#include "records/Config.h"
+#include "records/Ranking.h"
+
+namespace replay {
+
+namespace {
+
+constexpr const char* kKeyNames[] = {"ctrl", "enter", "esc", "f7", "f8", "f9", "f10", "f11", "unhide"};
+constexpr std::string_view kHeader = "ponigari-replay";
+// Far beyond any game, and small enough that a pass number never overflows when counted on.
+constexpr int64_t kMaxPass = int64_t{1} << 53;
+
+std::vector<std::string_view> Words(std::string_view line) {
+    std::vector<std::string_view> words;
+    size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+        size_t j = i;
+        while (j < line.size() && line[j] != ' ' && line[j] != '\t') ++j;
+        if (j > i) words.push_back(line.substr(i, j - i));
+        i = j;
+    }
+    return words;
+}
+
+template <typename T>
+bool Number(std::string_view word, T& value) {
+    const char* end = word.data() + word.size();
+    auto [ptr, ec] = std::from_chars(word.data(), end, value);
+    return ec == std::errc() && ptr == end;
+}
+
+// One line at a time; remembers what a replay needs before its first pass line.
+class Parser {
+public:
+    explicit Parser(Replay& out) : r_(out) {}
+
+    bool Line(std::string_view text) {
+        if (auto hash = text.find('#'); hash != std::string_view::npos) text = text.substr(0, hash);
+        const auto w = Words(text);
+        if (w.empty()) return true;
+        if (!header_) {
+            if (w[0] != kHeader || w.size() != 2) return Fail("not a replay: the first line must be 'ponigari-replay 1'");
+            if (w[1] != "1") return Fail("unsupported replay version '" + std::string(w[1]) + "'");
+            return header_ = true;
+        }
+        if (w[0] == "seed") return Seed(w);
+        if (w[0] == "config") return Flags(w, r_.config.data(), r_.config.size(), hasConfig_);
+        if (w[0] == "ranking") return Flags(w, r_.ranking.data(), r_.ranking.size(), hasRanking_);
+        if (w[0] == "keys" || w[0] == "event" || w[0] == "hold" || w[0] == "answer") return PassLine(w);
+        return Fail("unknown item '" + std::string(w[0]) + "'");
+    }
+
+    bool Finish() {
+        if (!header_) return Fail("empty replay: no 'ponigari-replay 1' line");
+        if (!StartKnown()) return Fail(Missing() + " missing");
+        return true;
+    }
+
+    ParseResult result;
+    int line = 0;
+
+private:
+    bool Fail(std::string message) {
+        result = {false, line, std::move(message)};
+        return false;
+    }
+
+    bool StartKnown() const { return hasSeed_ && hasConfig_ && hasRanking_; }
+    std::string Missing() const {
+        return !hasSeed_ ? "the seed line is" : !hasConfig_ ? "the config line is" : "the ranking line is";
+    }
+
+    bool Seed(const std::vector<std::string_view>& w) {
+        if (hasSeed_) return Fail("a second seed line");
+        if (w.size() != 2 || !Number(w[1], r_.seed)) return Fail("seed takes one whole number from 0 to 18446744073709551615");
+        return hasSeed_ = true;
+    }
+
+    bool Flags(const std::vector<std::string_view>& w, int* flags, size_t count, bool& seen) {
+        const std::string item(w[0]);
+        if (seen) return Fail("a second " + item + " line");
+        if (w.size() != count + 1) return Fail(item + " takes " + std::to_string(count) + " values of 0 or 1");
+        for (size_t i = 0; i < count; ++i)
+            if (!Number(w[i + 1], flags[i]) || (flags[i] != 0 && flags[i] != 1))
+                return Fail(item + " value '" + std::string(w[i + 1]) + "' is not 0 or 1");
+        return seen = true;
+    }
+
+    bool PassLine(const std::vector<std::string_view>& w) {
+        const std::string item(w[0]);
+        if (!StartKnown()) return Fail("'" + item + "' before the seed, config and ranking lines");
+        if (w.size() != 3) return Fail(item + " takes a pass number and one value");
+        int64_t pass = 0;
+        if (!Number(w[1], pass) || pass < 0 || pass > kMaxPass) return Fail("bad pass number '" + std::string(w[1]) + "'");
+        if (pass < lastPass_)
+            return Fail("pass " + std::to_string(pass) + " comes after pass " + std::to_string(lastPass_));
+        lastPass_ = pass;
+        const std::string_view value = w[2];
+        if (item == "keys") {
+            int mask = 0;
+            if (!Number(value, mask) || mask < 0 || mask > 63) return Fail("bad key mask '" + std::string(value) + "'");
+            r_.keys.push_back({pass, mask});
+        } else if (item == "answer") {
+            if (value != "yes" && value != "no") return Fail("answer takes yes or no, not '" + std::string(value) + "'");
+            r_.answers.push_back({pass, value == "yes"});
+        } else {
+            Key key{};
+            if (!KeyFromName(value, key) || (item == "event" && key == Key::Unhide))
+                return Fail("unknown key event '" + std::string(value) + "'");
+            (item == "event" ? r_.events : r_.holds).push_back({pass, key});
+        }
+        return true;
+    }
+
+    Replay& r_;
+    bool header_ = false, hasSeed_ = false, hasConfig_ = false, hasRanking_ = false;
+    int64_t lastPass_ = 0;
+};
+
+} // namespace
+
+const char* KeyName(Key key) { return kKeyNames[static_cast<int>(key)]; }
+
+bool KeyFromName(std::string_view name, Key& key) {
+    for (int k = 0; k <= static_cast<int>(Key::Unhide); ++k)
+        if (name == kKeyNames[k]) {
+            key = static_cast<Key>(k);
+            return true;
+        }
+    return false;
+}
+
+void Deliver(Key key) {
+    using namespace platform;
+    switch (key) {
+    case Key::Ctrl: glbMain::Form_KeyDown(VK_CONTROL); break;
+    case Key::Enter: glbMain::Form_KeyDown(VK_RETURN); break;
+    case Key::Esc: glbMain::Form_KeyPress(27); break;
+    case Key::F7: glbMain::Form_KeyUp(VK_F7); break;
+    case Key::F8: glbMain::Form_KeyUp(VK_F8); break;
+    case Key::F9: glbMain::Form_KeyUp(VK_F9); break;
+    case Key::F10: glbMain::Form_KeyUp(VK_F10); break;
+    case Key::F11: glbMain::Form_KeyUp(VK_F11); break;
+    case Key::Unhide: break;  // a poll, answered by the player's host
+    }
+}
+
+int MaskBit(int vk) {
+    for (int i = 0; i < 6; ++i)
+        if (kMaskKeys[i] == vk) return 1 << i;
+    return 0;
+}
+
+ParseResult Parse(std::string_view text, Replay& out) {
+    out = Replay{};
+    Parser parser(out);
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        ++parser.line;
+        if (!parser.Line(line)) return parser.result;
+        start = end + 1;
+    }
+    if (!parser.Finish()) return parser.result;
+    return {true, 0, {}};
+}
+
+std::string Format(const Replay& r) {
+    std::string text = "ponigari-replay 1\nseed " + std::to_string(r.seed) + "\nconfig";
+    for (int v : r.config) text += ' ' + std::to_string(v);
+    text += "\nranking";
+    for (int v : r.ranking) text += ' ' + std::to_string(v);
+    text += '\n';
+
+    // Merge the four lists by pass; within a pass in the order things happen in it: the
+    // events before it, the pause hold, the polls, the end boxes.
+    struct Line { int64_t pass; int rank; const char* item; std::string value; };
+    std::vector<Line> lines;
+    for (const auto& e : r.events) lines.push_back({e.pass, 0, "event", KeyName(e.key)});
+    for (const auto& h : r.holds) lines.push_back({h.pass, 1, "hold", KeyName(h.key)});
+    for (const auto& k : r.keys) lines.push_back({k.pass, 2, "keys", std::to_string(k.mask)});
+    for (const auto& a : r.answers) lines.push_back({a.pass, 3, "answer", a.yes ? "yes" : "no"});
+    std::stable_sort(lines.begin(), lines.end(),
+                     [](const Line& a, const Line& b) { return a.pass != b.pass ? a.pass < b.pass : a.rank < b.rank; });
+    for (const auto& l : lines) text += l.item + (' ' + std::to_string(l.pass)) + ' ' + l.value + '\n';
+    return text;
+}
+
+void Capture_Start(Replay& r) {
+    using namespace glbSystem;
+    r.config = {cfgBgm != 0, cfgStar != 0, cfgEasyBlast != 0, cfgHardMode != 0, cfgLimiter != 0};
+    for (size_t i = 0; i < r.ranking.size(); ++i) r.ranking[i] = RankData[i].Used != 0;
+}
+
+void Apply_Start(const Replay& r) {
+    using namespace glbSystem;
+    auto flag = [](int v) { return static_cast<int16_t>(v ? -1 : 0); };
+    cfgBgm = flag(r.config[0]);
+    cfgStar = flag(r.config[1]);
+    cfgEasyBlast = flag(r.config[2]);
+    cfgHardMode = static_cast<int16_t>(r.config[3]);
+    cfgLimiter = flag(r.config[4]);
+    for (size_t i = 0; i < r.ranking.size(); ++i) RankData[i].Used = flag(r.ranking[i]);
+}
+
+} // namespace replay

@@ -1,0 +1,57 @@
+#pragma once
+// A game's replay: what the rules depend on besides their own code. The seed, the settings
+// and the ranking rows in use at game start, the keys the polls of each pass found held, the
+// key events with the place they were handled, and the answers to Yes/No boxes.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace replay {
+
+// The game window's key events as replays name them; Unhide is the pause hold's F12 poll.
+enum class Key : uint8_t { Ctrl, Enter, Esc, F7, F8, F9, F10, F11, Unhide };
+
+const char* KeyName(Key key);
+bool KeyFromName(std::string_view name, Key& key);
+// Hands the event to the game window's handler, as the window would.
+void Deliver(Key key);
+
+// Polled keys, as bits of a mask.
+enum KeyBit : int { BitLeft = 1, BitUp = 2, BitRight = 4, BitDown = 8, BitSpace = 16, BitV = 32 };
+// The mask bit of a virtual-key code, 0 for keys outside the mask (F12 among them).
+int MaskBit(int vk);
+constexpr int kMaskKeys[] = {37, 38, 39, 40, 32, 86};  // in bit order of KeyBit
+
+struct KeysItem { int64_t pass; int mask; };
+struct EventItem { int64_t pass; Key key; };
+struct AnswerItem { int64_t pass; bool yes; };
+
+struct Replay {
+    uint64_t seed = 0;
+    // BGM STAR EASYBLAST HARDMODE LIMITER, each 0 or 1.
+    std::array<int, 5> config{1, 1, 0, 0, 1};
+    // Used flags of ranking rows 0 to 5, each 0 or 1.
+    std::array<int, 6> ranking{};
+    std::vector<KeysItem> keys;
+    std::vector<EventItem> events;  // between passes
+    std::vector<EventItem> holds;   // inside a pass's pause hold
+    std::vector<AnswerItem> answers;
+};
+
+struct ParseResult {
+    bool ok = false;
+    int line = 0;  // of the first fault
+    std::string message;
+};
+
+ParseResult Parse(std::string_view text, Replay& out);
+std::string Format(const Replay& r);
+
+// The settings and ranking rows a replay starts from, taken from the program's state, and
+// applied back to it (switches -1/0, hard mode 0/1, Used -1/0).
+void Capture_Start(Replay& r);
+void Apply_Start(const Replay& r);
+
+} // namespace replay

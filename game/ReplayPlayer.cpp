@@ -1,0 +1,167 @@
+#include "game/ReplayPlayer.h"
+
+#include "enemies/Blasts.h"
+#include "enemies/Boss.h"
+#include "enemies/EnemyFire.h"
+#include "enemies/Items.h"
+#include "enemies/Rockets.h"
+#include "enemies/Waves.h"
+#include "game/GameWindow.h"
+#include "platform/Random.h"
+#include "player/Player.h"
+#include "player/Stars.h"
+#include "player/Weapons.h"
+
+namespace replay {
+
+using namespace platform;
+
+void Forget_EarlierGames() {
+    using namespace glbMain;
+    Player = {};
+    BalkanShot = {};
+    Sonic = {};
+    Laser = {};
+    PoniTable = {};
+    EnemyBalkanTable = {};
+    BossRocketTable = {};
+    ItemTable = {};
+    BlastTable = {};
+    Star = {};
+    BossWander = 0;
+    BossHP = PrevBossHP = BossDownFrame = 0;
+    BossVx = BossVy = BossX = BossY = BossWidth = BossHeight = 0;
+}
+
+ReplayPlayer::ReplayPlayer(const Replay& replay, Host* live) : r_(replay), live_(live) {}
+
+int32_t ReplayPlayer::TimeMs() { return live_ ? live_->TimeMs() : clock_; }
+
+bool ReplayPlayer::KeyHeld(int vk) {
+    if (vk != VK_F12) return (mask_ & MaskBit(vk)) != 0;
+    // F12 is polled only by the pause hold: held when the turn's next item is an unhide.
+    const EventItem* next = glbMain::gameInHold ? NextHold() : nullptr;
+    if (!next || next->key != Key::Unhide) return false;
+    ++holdsAt_;
+    tookUnhide_ = true;
+    return true;
+}
+
+int ReplayPlayer::MessageBox(const std::string& prompt, const std::string& title, int buttons) {
+    if (trace_) trace_->Box(title, prompt);
+    bool yes = true;
+    if (buttons == MB_YESNO) {
+        while (answersAt_ < r_.answers.size() && r_.answers[answersAt_].pass < pass_) ++answersAt_;
+        if (answersAt_ < r_.answers.size() && r_.answers[answersAt_].pass == pass_) yes = r_.answers[answersAt_++].yes;
+    }
+    // On screen the box is shown, but the game takes the recorded answer.
+    if (live_) live_->MessageBox(prompt, title, buttons);
+    if (buttons != MB_YESNO) return IDOK;
+    return yes ? IDYES : IDNO;
+}
+
+void ReplayPlayer::MediaCommand(const std::string& command) {
+    if (live_) live_->MediaCommand(command);
+}
+
+void ReplayPlayer::MediaFileName(const std::string& fileName) {
+    if (live_) live_->MediaFileName(fileName);
+}
+
+void ReplayPlayer::DoEvents() {
+    // The replay's events between passes are handed over at the start of the next pass.
+    if (live_) live_->DoEvents();
+}
+
+void ReplayPlayer::WaitUntil(int32_t deadlineMs) {
+    if (live_) live_->WaitUntil(deadlineMs);
+    else if (ClockDiff(deadlineMs, clock_) > 0) clock_ = deadlineMs;
+}
+
+void ReplayPlayer::IdleEvents() {
+    if (live_) live_->IdleEvents();
+    if (!glbMain::gameInHold) return;
+    // This turn's F12 poll took any unhide item that came first, unless the game was not
+    // hidden and so never polled: the item is spent all the same.
+    const EventItem* next = NextHold();
+    if (!tookUnhide_ && next && next->key == Key::Unhide) {
+        ++holdsAt_;
+        next = NextHold();
+    }
+    tookUnhide_ = false;
+    if (!next) throw Stopped{Stop::Stalled};
+    for (; next && next->key != Key::Unhide; next = NextHold()) {
+        ++holdsAt_;
+        Deliver(next->key);
+    }
+}
+
+void ReplayPlayer::Beep() {
+    if (live_) live_->Beep();
+}
+
+double ReplayPlayer::Today() { return live_ ? live_->Today() : 0; }
+
+std::string ReplayPlayer::TimeOfDay() { return live_ ? live_->TimeOfDay() : "0:00:00"; }
+
+void ReplayPlayer::GameStarting() {
+    Randomize(r_.seed);
+    pass_ = 0;
+    mask_ = 0;
+    keysAt_ = eventsAt_ = holdsAt_ = answersAt_ = 0;
+    tookUnhide_ = false;
+    if (trace_) trace_->Begin();
+}
+
+void ReplayPlayer::PassStarting() {
+    pass_ = glbMain::gamePass;
+    const auto& events = r_.events;
+    while (eventsAt_ < events.size() && events[eventsAt_].pass < pass_) ++eventsAt_;
+    while (eventsAt_ < events.size() && events[eventsAt_].pass == pass_) Deliver(events[eventsAt_++].key);
+    while (keysAt_ < r_.keys.size() && r_.keys[keysAt_].pass <= pass_) mask_ = r_.keys[keysAt_++].mask;
+    if (limit_ >= 0 && pass_ >= limit_ && !glbMain::gameQuit) throw Stopped{Stop::Limit};
+}
+
+void ReplayPlayer::PassEnded() {
+    if (trace_) trace_->Pass();
+}
+
+const EventItem* ReplayPlayer::NextHold() {
+    const auto& holds = r_.holds;
+    while (holdsAt_ < holds.size() && holds[holdsAt_].pass < pass_) ++holdsAt_;
+    return holdsAt_ < holds.size() && holds[holdsAt_].pass == pass_ ? &holds[holdsAt_] : nullptr;
+}
+
+PlayOutcome Play_Replay(const Replay& replay, const PlayOptions& options) {
+    using namespace glbMain;
+    Forget_EarlierGames();
+    Apply_Start(replay);
+    ReplayPlayer player(replay, options.live);
+    player.SetTrace(options.trace);
+    player.SetPassLimit(options.passLimit);
+    GameObserver* const observer = gameObserver;
+    const bool drawing = gameDrawFrames;
+    InstallHost(&player);
+    gameObserver = &player;
+    gameDrawFrames = options.live != nullptr;
+
+    PlayOutcome outcome;
+    try {
+        Run_Game(outcome.result);
+    } catch (const Stopped& stopped) {
+        // The loop was left in the middle: close what it would have closed.
+        outcome.stop = stopped.why;
+        outcome.result = {};
+        gameInHold = false;
+        Window().SetPauseVisible(false);
+        Window().Unload();
+    }
+    if (options.trace) options.trace->Finish(outcome.stop);
+
+    gameDrawFrames = drawing;
+    gameObserver = observer;
+    InstallHost(options.live);
+    return outcome;
+}
+
+} // namespace replay
