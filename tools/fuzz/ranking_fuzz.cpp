@@ -1,6 +1,7 @@
 // Feeds any bytes to the ranking loader as Ranking.sav and checks what must hold whatever the
 // file held: no crash, a file of 0 or 426 bytes afterwards, the filler of a sound file kept,
-// a second load changing nothing, and every row printable.
+// a second load changing nothing, and every row printable; and any bytes decode to a text
+// that fits its field again.
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
@@ -10,6 +11,7 @@
 #include <unistd.h>
 
 #include "platform/ScriptedHost.h"
+#include "platform/Sjis.h"
 #include "records/Ranking.h"
 
 using namespace glbSystem;
@@ -34,6 +36,14 @@ bool FillerKept(const std::string& before, const std::string& after) {
     return true;
 }
 
+// The text of any bytes has at most one character per byte and fits its field again.
+void CheckText(const std::string& bytes) {
+    const std::string text = platform::Sjis_Decode(bytes);
+    Require(platform::Utf8_Chars(text).size() <= bytes.size(), "more characters than bytes");
+    Require(platform::Sjis_Field(text, 20).size() == 20, "a field of the wrong size");
+    Require(platform::Sjis_Encode(text).size() <= 3 * bytes.size(), "an encoding out of all proportion");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -42,6 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Require(entered, "cannot enter the temporary folder");
 
     const std::string input(reinterpret_cast<const char*>(data), size);
+    CheckText(input.substr(0, 64));
     {
         std::ofstream out(RankFileName, std::ios::binary | std::ios::trunc);
         out << input;
