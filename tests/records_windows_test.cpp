@@ -21,12 +21,7 @@ using namespace platform;
 
 namespace {
 
-const QColor kBlack(0, 0, 0), kRed(255, 0, 0), kBlue(0, 0, 255);
 const std::string kTenWide = "ぽにぽにぽにぽにぽに";
-
-QColor Color(const QLabel* label) { return label->palette().color(QPalette::WindowText); }
-Qt::Alignment Horizontal(const QLabel* label) { return label->alignment() & Qt::AlignHorizontal_Mask; }
-std::string Text(const QLabel* label) { return label->text().toStdString(); }
 
 void Settle() {
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
@@ -37,6 +32,48 @@ void Flush() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     Settle();
 }
+
+std::string Colour(const QLabel* label) {
+    const QColor c = label->palette().color(QPalette::WindowText);
+    return c == Qt::black ? "black" : c == Qt::red ? "red" : c == Qt::blue ? "blue" : c.name().toStdString();
+}
+
+std::string Align(const QLabel* label) {
+    const Qt::Alignment a = label->alignment() & Qt::AlignHorizontal_Mask;
+    return a == Qt::AlignLeft ? "L" : a == Qt::AlignHCenter ? "C" : a == Qt::AlignRight ? "R" : "?";
+}
+
+// One line of the ranking: name|alignment|score|mode|alignment|colour|clear|colour|date|time.
+std::string Line(const frmRank* w, int i) {
+    const auto t = [](const QLabel* l) { return l->text().toStdString(); };
+    return t(w->lblName[i]) + "|" + Align(w->lblName[i]) + "|" + t(w->lblScore[i]) + "|" + t(w->lblMode[i]) + "|" +
+           Align(w->lblMode[i]) + "|" + Colour(w->lblMode[i]) + "|" + t(w->lblClear[i]) + "|" + Colour(w->lblClear[i]) +
+           "|" + t(w->lblDate[i]) + "|" + t(w->lblTime[i]);
+}
+
+std::string EmptyLine(int i) {
+    return std::string("- Empty -|C|") + (i == 0 ? "90" : "0") + "|?|C|black|False|black|?\?/?\?/??|??:??:??";
+}
+
+std::string Button(const QPushButton* b) {
+    return (b->text() + "|" + b->toolTip() + (b->isDefault() ? "|default" : "")).toStdString();
+}
+
+// The boxes Star, HardMode, Bgm, EasyBlast, LimitBreak as 1 (checked) or 0.
+std::string Boxes(const frmConfig* d) {
+    std::string out;
+    for (const QCheckBox* b : {d->chkStar, d->chkHardMode, d->chkBgm, d->chkEasyBlast, d->chkLimitBreak})
+        out += b->isChecked() ? '1' : '0';
+    return out;
+}
+
+// cfgBgm, cfgStar, cfgEasyBlast, cfgHardMode, cfgLimiter, cfgRefresh.
+std::string Switches() {
+    std::string out;
+    for (int16_t v : {cfgBgm, cfgStar, cfgEasyBlast, cfgHardMode, cfgLimiter, cfgRefresh}) out += std::to_string(v) + " ";
+    return out;
+}
+const std::string kDefaults = "-1 -1 0 0 -1 -1 ";
 
 Slot Row(int32_t score, int16_t mode, int16_t clear, const std::string& name, double date = 45000) {
     Slot s;
@@ -70,10 +107,9 @@ protected:
     }
     frmRank* OpenRank() {
         Open_Rank();
-        frmRank* window = Rank_Window();
-        EXPECT_TRUE(window && window->isVisible());
+        EXPECT_TRUE(Rank_Window() && Rank_Window()->isVisible());
         Settle();
-        return window;
+        return Rank_Window();
     }
     frmConfig* OpenConfig() {
         Open_Config();
@@ -98,6 +134,12 @@ protected:
         host.onEvents = nullptr;
         return name;
     }
+    static std::function<void(frmGetName*)> Type(const std::string& text) {
+        return [text](frmGetName* d) {
+            d->txtName->setText(QString::fromStdString(text));
+            d->cmdEnter->click();
+        };
+    }
     void ExpectBackAtTheMenu(const QPointer<QWidget>& window) {
         Flush();
         EXPECT_TRUE(window.isNull()) << "the window is released";
@@ -113,36 +155,19 @@ TEST_F(RecordsWindowsTest, RankingWithoutFileShowsSixEmptyRows) {
     EXPECT_EQ(w->windowTitle(), QStringLiteral("ランキング"));
     EXPECT_TRUE(host.boxes.empty());
     EXPECT_EQ(ReadFile(), "");
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(Line(w, i), EmptyLine(i));
 
-    const std::pair<QLabel*, const char*> titles[] = {
-        {w->lbl1st, "1st"}, {w->lbl2nd, "2nd"}, {w->lbl3rd, "3rd"}, {w->lbl4th, "4th"}, {w->lbl5th, "5th"},
-        {w->lblPariah, "最下層民"}, {w->lblName_, "Name"}, {w->lblScore_, "Score"}, {w->lblMode_, "Mode"},
-        {w->lblClear_, "Clear"}, {w->lblDate_, "Date"}, {w->lblTime_, "Time"}};
-    for (const auto& [label, text] : titles) EXPECT_EQ(Text(label), text);
+    std::string titles;
+    for (const QLabel* l : {w->lbl1st, w->lbl2nd, w->lbl3rd, w->lbl4th, w->lbl5th, w->lblPariah, w->lblName_,
+                            w->lblScore_, w->lblMode_, w->lblClear_, w->lblDate_, w->lblTime_})
+        titles += l->text().toStdString() + " ";
+    EXPECT_EQ(titles, "1st 2nd 3rd 4th 5th 最下層民 Name Score Mode Clear Date Time ");
+    EXPECT_GT(w->lblPariah->y(), w->lbl5th->y()) << "the 最下層民 row stands at the bottom";
     EXPECT_EQ(w->lblName_->font().families().value(0), QStringLiteral("Century Gothic"));
     EXPECT_TRUE(w->lblName[1]->font().families().contains(QStringLiteral("IPAGothic")));
-    EXPECT_GT(w->lblPariah->y(), w->lbl5th->y()) << "the 最下層民 row stands at the bottom";
-    EXPECT_GT(w->lbl5th->y(), w->lbl1st->y());
-
-    for (int i = 0; i < 6; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(Text(w->lblName[i]), "- Empty -");
-        EXPECT_EQ(Horizontal(w->lblName[i]), Qt::AlignHCenter);
-        EXPECT_EQ(Text(w->lblScore[i]), i == 0 ? "90" : "0");
-        EXPECT_EQ(Text(w->lblMode[i]), "?");
-        EXPECT_EQ(Horizontal(w->lblMode[i]), Qt::AlignHCenter);
-        EXPECT_EQ(Color(w->lblMode[i]), kBlack);
-        EXPECT_EQ(Text(w->lblClear[i]), "False");
-        EXPECT_EQ(Color(w->lblClear[i]), kBlack);
-        EXPECT_EQ(Text(w->lblDate[i]), "?\?/?\?/??");
-        EXPECT_EQ(Text(w->lblTime[i]), "??:??:??");
-    }
-    EXPECT_EQ(w->cmdRecover->text(), QStringLiteral("初期化(&R)"));
-    EXPECT_EQ(w->cmdRecover->toolTip(), QStringLiteral("ランキングを初期化します"));
-    EXPECT_EQ(w->cmdUpdate->text(), QStringLiteral("更新(&U)"));
-    EXPECT_EQ(w->cmdUpdate->toolTip(), QStringLiteral("最新の情報に更新します"));
-    EXPECT_EQ(w->cmdMenu->text(), QStringLiteral("戻る(&B)"));
-    EXPECT_TRUE(w->cmdUpdate->isDefault());
+    EXPECT_EQ(Button(w->cmdRecover), "初期化(&R)|ランキングを初期化します");
+    EXPECT_EQ(Button(w->cmdUpdate), "更新(&U)|最新の情報に更新します|default");
+    EXPECT_EQ(Button(w->cmdMenu), "戻る(&B)|");
 }
 
 TEST_F(RecordsWindowsTest, UsedRowsShowTheirValuesColoursAndAlignment) {
@@ -155,53 +180,27 @@ TEST_F(RecordsWindowsTest, UsedRowsShowTheirValuesColoursAndAlignment) {
     rows[4] = Row(300, 7, 0, "Odd", 1e300);
     WriteFile(FileBytes(rows));
     frmRank* w = OpenRank();
+    EXPECT_EQ(Line(w, 1), "Hero                |L|999999|HARD|R|red|TRUE|red|2023/03/15|12:00:00");
+    EXPECT_EQ(Line(w, 2), "ぽに                  |L|500|NORMAL|R|blue|False|black|?\?/?\?/??|12:00:00");
+    EXPECT_EQ(Line(w, 3), EmptyLine(3));
+    EXPECT_EQ(Line(w, 4), "Odd                 |L|300|?|R|black|False|black|?\?/?\?/??|12:00:00")
+        << "an unknown mode leaves the label as it was";
+    EXPECT_EQ(Line(w, 0), "Low                 |L|-20|NORMAL|R|blue|False|black|2023/03/15| 9:05:07");
 
-    EXPECT_EQ(Text(w->lblName[1]), "Hero                ");
-    EXPECT_EQ(Horizontal(w->lblName[1]), Qt::AlignLeft);
-    EXPECT_EQ(Text(w->lblScore[1]), "999999");
-    EXPECT_EQ(Text(w->lblMode[1]), "HARD");
-    EXPECT_EQ(Color(w->lblMode[1]), kRed);
-    EXPECT_EQ(Horizontal(w->lblMode[1]), Qt::AlignRight);
-    EXPECT_EQ(Text(w->lblClear[1]), "TRUE");
-    EXPECT_EQ(Color(w->lblClear[1]), kRed);
-    EXPECT_EQ(Text(w->lblDate[1]), "2023/03/15");
-    EXPECT_EQ(Text(w->lblTime[1]), "12:00:00");
-
-    EXPECT_EQ(Text(w->lblName[2]), "ぽに                  ");
-    EXPECT_EQ(Text(w->lblMode[2]), "NORMAL");
-    EXPECT_EQ(Color(w->lblMode[2]), kBlue);
-    EXPECT_EQ(Text(w->lblClear[2]), "False");
-    EXPECT_EQ(Text(w->lblDate[2]), "?\?/?\?/??") << "a date that is not a number";
-
-    EXPECT_EQ(Text(w->lblName[3]), "- Empty -");
-    EXPECT_EQ(Text(w->lblClear[3]), "False");
-    EXPECT_EQ(Color(w->lblClear[3]), kBlack);
-
-    EXPECT_EQ(Text(w->lblMode[4]), "?") << "an unknown mode leaves the label as it was";
-    EXPECT_EQ(Horizontal(w->lblMode[4]), Qt::AlignRight);
-    EXPECT_EQ(Text(w->lblDate[4]), "?\?/?\?/??");
-
-    EXPECT_EQ(Text(w->lblName[0]), "Low                 ");
-    EXPECT_EQ(Text(w->lblScore[0]), "-20");
-    EXPECT_EQ(Text(w->lblTime[0]), " 9:05:07");
-
-    // Another player's file: 更新 shows it, an unknown mode keeps the previous caption.
+    // Another player's file: 更新 shows it; the unknown mode keeps the previous caption.
     rows[2].mode = 9;
     rows[1].score = 600;
     WriteFile(FileBytes(rows));
     w->cmdUpdate->click();
-    EXPECT_EQ(Text(w->lblScore[1]), "600");
-    EXPECT_EQ(Text(w->lblMode[2]), "NORMAL");
-    EXPECT_EQ(Color(w->lblMode[2]), kBlue);
+    EXPECT_EQ(Line(w, 1), "Hero                |L|600|HARD|R|red|TRUE|red|2023/03/15|12:00:00");
+    EXPECT_EQ(Line(w, 2), "ぽに                  |L|500|NORMAL|R|blue|False|black|?\?/?\?/??|12:00:00");
 
     // And so does a repaint.
     rows[1].used = 0;
     WriteFile(FileBytes(rows));
     w->repaint();
     Settle();
-    EXPECT_EQ(Text(w->lblName[1]), "- Empty -");
-    EXPECT_EQ(Color(w->lblClear[1]), kBlack);
-    EXPECT_EQ(Horizontal(w->lblMode[1]), Qt::AlignHCenter);
+    EXPECT_EQ(Line(w, 1), EmptyLine(1));
 }
 
 TEST_F(RecordsWindowsTest, DamagedFileIsRepairedBeforeTheWindowShows) {
@@ -212,8 +211,7 @@ TEST_F(RecordsWindowsTest, DamagedFileIsRepairedBeforeTheWindowShows) {
     ASSERT_EQ(host.boxes.size(), 2u);
     EXPECT_EQ(host.boxes[0].title, "Error !!");
     EXPECT_FALSE(shownDuringRepair);
-    EXPECT_EQ(Text(w->lblName[1]), "- Empty -");
-    EXPECT_EQ(ReadFile(), std::string(426, '\0'));
+    EXPECT_EQ(Line(w, 1), EmptyLine(1));
 }
 
 TEST_F(RecordsWindowsTest, InitialisationAsksTwiceAndReportsAfterUpdating) {
@@ -231,45 +229,39 @@ TEST_F(RecordsWindowsTest, InitialisationAsksTwiceAndReportsAfterUpdating) {
     EXPECT_EQ(host.boxes[0].buttons, MB_OKCANCEL);
     EXPECT_EQ(ReadFile(), stored);
 
-    host.boxes.clear();
     host.answers = {IDOK, IDNO};
     w->cmdRecover->click();
-    ASSERT_EQ(host.boxes.size(), 2u);
-    EXPECT_EQ(host.boxes[1].prompt,
+    ASSERT_EQ(host.boxes.size(), 3u);
+    EXPECT_EQ(host.boxes[2].prompt,
               "ネットワークで「ぽに狩り」を共有している場合、\r\nこのまま実行すると多くの人に恨まれることになります。\r\n\r\n"
               "本当に初期化しますか？");
-    EXPECT_EQ(host.boxes[1].title, "再確認");
-    EXPECT_EQ(host.boxes[1].buttons, MB_YESNO);
+    EXPECT_EQ(host.boxes[2].title, "再確認");
+    EXPECT_EQ(host.boxes[2].buttons, MB_YESNO);
     EXPECT_EQ(ReadFile(), stored);
-    EXPECT_EQ(Text(w->lblName[1]), "Keep                ");
 
     host.boxes.clear();
     host.answers = {IDOK, IDYES, IDOK};
-    std::string nameWhenDone;
+    std::string lineWhenDone;
     host.onBox = [&](const ShownBox& box) {
-        if (box.title == "完了") nameWhenDone = Text(w->lblName[1]);
+        if (box.title == "完了") lineWhenDone = Line(w, 1);
     };
     w->cmdRecover->click();
     ASSERT_EQ(host.boxes.size(), 3u);
     EXPECT_EQ(host.boxes[2].prompt, "ランキングの初期化が完了しました。");
-    EXPECT_EQ(host.boxes[2].title, "完了");
     EXPECT_EQ(host.boxes[2].buttons, MB_OK);
-    EXPECT_EQ(nameWhenDone, "- Empty -") << "the lines are updated before the report";
+    EXPECT_EQ(lineWhenDone, EmptyLine(1)) << "the lines are updated before the report";
     EXPECT_EQ(ReadFile(), std::string(426, '\0'));
 }
 
 TEST_F(RecordsWindowsTest, DeleteKeyAsksLikeTheButton) {
     frmRank* w = OpenRank();
-    host.answers = {IDCANCEL};
+    host.answers = {IDCANCEL, IDCANCEL};
     QTest::keyClick(w, Qt::Key_Delete);
     ASSERT_EQ(host.boxes.size(), 1u);
     EXPECT_EQ(host.boxes[0].title, "確認");
-
-    host.answers = {IDCANCEL};
     w->cmdUpdate->setFocus();
     QTest::keyClick(w->cmdUpdate, Qt::Key_Delete);
     EXPECT_EQ(host.boxes.size(), 2u) << "also while a button has the focus";
-
     QTest::keyClick(w, Qt::Key_Insert);
     EXPECT_EQ(host.boxes.size(), 2u);
 }
@@ -282,7 +274,6 @@ TEST_F(RecordsWindowsTest, InitialisationThatCannotBeSavedClaimsNoCompletion) {
     w->cmdRecover->click();
     ASSERT_EQ(host.boxes.size(), 3u);
     EXPECT_EQ(host.boxes[2].title, "Error !!") << "the player is told the folder takes no file";
-    for (const ShownBox& box : host.boxes) EXPECT_NE(box.title, "完了");
 }
 
 TEST_F(RecordsWindowsTest, BackButtonEscAndCloseBoxReturnToTheMenu) {
@@ -292,54 +283,36 @@ TEST_F(RecordsWindowsTest, BackButtonEscAndCloseBoxReturnToTheMenu) {
         [](frmRank* w) { w->close(); },
     };
     for (const auto& leave : ways) {
-        QPointer<QWidget> w = OpenRank();
-        leave(static_cast<frmRank*>(w.data()));
-        ExpectBackAtTheMenu(w);
+        QPointer<frmRank> w = OpenRank();
+        leave(w.data());
+        ExpectBackAtTheMenu(w.data());
     }
 }
 
 // ---- settings dialog ----
 
-TEST_F(RecordsWindowsTest, SettingsDialogShowsTheDefaults) {
+TEST_F(RecordsWindowsTest, SettingsDialogShowsTheSwitches) {
     frmConfig* d = OpenConfig();
-    ASSERT_TRUE(d);
     EXPECT_EQ(d->windowTitle(), QStringLiteral("コンフィグ"));
-    const std::pair<QCheckBox*, const char*> boxes[] = {{d->chkStar, "星を描画する"},      {d->chkHardMode, "ハードモード"},
-                                                        {d->chkBgm, "音楽を再生する"},     {d->chkEasyBlast, "爆炎を簡易描画する"},
-                                                        {d->chkLimitBreak, "リミッタ解除"}};
-    for (const auto& [box, caption] : boxes) EXPECT_EQ(box->text().toStdString(), caption);
-    EXPECT_TRUE(d->chkStar->isChecked());
-    EXPECT_TRUE(d->chkBgm->isChecked());
-    EXPECT_FALSE(d->chkHardMode->isChecked());
-    EXPECT_FALSE(d->chkEasyBlast->isChecked());
-    EXPECT_FALSE(d->chkLimitBreak->isChecked());
-    EXPECT_LT(d->chkStar->x(), d->chkEasyBlast->x()) << "two columns";
-    EXPECT_LT(d->cmdOK->x(), d->cmdDefault->x());
-    EXPECT_LT(d->cmdDefault->x(), d->cmdCancel->x());
-    EXPECT_EQ(d->cmdOK->text(), QStringLiteral("&OK"));
-    EXPECT_EQ(d->cmdOK->toolTip(), QStringLiteral("設定を適用してメニューに戻ります"));
-    EXPECT_EQ(d->cmdDefault->text(), QStringLiteral("デフォルト(&D)"));
-    EXPECT_EQ(d->cmdDefault->toolTip(), QStringLiteral("各項目を初期値に戻します"));
-    EXPECT_EQ(d->cmdCancel->text(), QStringLiteral("キャンセル"));
-    EXPECT_EQ(d->cmdCancel->toolTip(), QStringLiteral("設定を破棄してメニューに戻ります"));
-    EXPECT_TRUE(d->cmdOK->isDefault());
-}
+    std::string captions;
+    for (const QCheckBox* b : {d->chkStar, d->chkHardMode, d->chkBgm, d->chkEasyBlast, d->chkLimitBreak})
+        captions += b->text().toStdString() + " ";
+    EXPECT_EQ(captions, "星を描画する ハードモード 音楽を再生する 爆炎を簡易描画する リミッタ解除 ");
+    EXPECT_EQ(Boxes(d), "10100");
+    EXPECT_EQ(Button(d->cmdOK), "&OK|設定を適用してメニューに戻ります|default");
+    EXPECT_EQ(Button(d->cmdDefault), "デフォルト(&D)|各項目を初期値に戻します");
+    EXPECT_EQ(Button(d->cmdCancel), "キャンセル|設定を破棄してメニューに戻ります");
+    d->close();
 
-TEST_F(RecordsWindowsTest, SettingsShowWhatTheSwitchesHold) {
     cfgHardMode = 1;  // as F7 leaves it
     cfgLimiter = 0;
     cfgStar = 5;      // any non-zero value is on
     cfgBgm = 0;
-    frmConfig* d = OpenConfig();
-    EXPECT_TRUE(d->chkHardMode->isChecked());
-    EXPECT_TRUE(d->chkLimitBreak->isChecked());
-    EXPECT_TRUE(d->chkStar->isChecked());
-    EXPECT_FALSE(d->chkBgm->isChecked());
+    EXPECT_EQ(Boxes(OpenConfig()), "11001");
 }
 
 TEST_F(RecordsWindowsTest, OkAndEnterApplyTheBoxes) {
     for (bool byKey : {false, true}) {
-        SCOPED_TRACE(byKey);
         Default_Config();
         QPointer<frmConfig> d = OpenConfig();
         d->chkLimitBreak->setChecked(true);
@@ -348,13 +321,8 @@ TEST_F(RecordsWindowsTest, OkAndEnterApplyTheBoxes) {
         d->chkEasyBlast->setChecked(true);
         if (byKey) QTest::keyClick(d.data(), Qt::Key_Return);
         else d->cmdOK->click();
-        EXPECT_EQ(cfgLimiter, 0);
-        EXPECT_EQ(cfgHardMode, 1);
-        EXPECT_EQ(cfgBgm, 0);
-        EXPECT_EQ(cfgEasyBlast, -1);
-        EXPECT_EQ(cfgStar, -1);
-        EXPECT_EQ(cfgRefresh, -1);
-        ExpectBackAtTheMenu(QPointer<QWidget>(d.data()));
+        EXPECT_EQ(Switches(), "0 -1 -1 1 0 -1 ") << "hard mode is 1, not -1; the limiter is inverted";
+        ExpectBackAtTheMenu(d.data());
     }
 }
 
@@ -369,12 +337,8 @@ TEST_F(RecordsWindowsTest, CancelEscAndCloseBoxDiscardTheBoxes) {
         for (QCheckBox* box : {d->chkStar, d->chkHardMode, d->chkBgm, d->chkEasyBlast, d->chkLimitBreak})
             box->setChecked(!box->isChecked());
         leave(d.data());
-        EXPECT_EQ(cfgBgm, -1);
-        EXPECT_EQ(cfgStar, -1);
-        EXPECT_EQ(cfgEasyBlast, 0);
-        EXPECT_EQ(cfgHardMode, 0);
-        EXPECT_EQ(cfgLimiter, -1);
-        ExpectBackAtTheMenu(QPointer<QWidget>(d.data()));
+        EXPECT_EQ(Switches(), kDefaults);
+        ExpectBackAtTheMenu(d.data());
     }
 }
 
@@ -382,17 +346,13 @@ TEST_F(RecordsWindowsTest, DefaultWritesTheSwitchesAtOnce) {
     cfgBgm = 0;
     cfgHardMode = 1;
     frmConfig* d = OpenConfig();
-    EXPECT_FALSE(d->chkBgm->isChecked());
     d->chkEasyBlast->setChecked(true);
     d->cmdDefault->click();
     EXPECT_TRUE(d->isVisible());
-    EXPECT_EQ(cfgBgm, -1);
-    EXPECT_EQ(cfgHardMode, 0);
-    EXPECT_TRUE(d->chkBgm->isChecked());
-    EXPECT_FALSE(d->chkHardMode->isChecked());
-    EXPECT_FALSE(d->chkEasyBlast->isChecked());
+    EXPECT_EQ(Switches(), kDefaults);
+    EXPECT_EQ(Boxes(d), "10100");
     d->cmdCancel->click();
-    EXPECT_EQ(cfgBgm, -1) << "キャンセル after デフォルト keeps the defaults";
+    EXPECT_EQ(Switches(), kDefaults) << "キャンセル after デフォルト keeps the defaults";
 }
 
 // ---- name dialog ----
@@ -402,11 +362,8 @@ TEST_F(RecordsWindowsTest, NameDialogReturnsTheNameAsTyped) {
     int16_t enterClicked = 0;
     const std::string name = AskWith({[&](frmGetName* d) {
         EXPECT_EQ(d->windowTitle(), QStringLiteral("ランキングに登録"));
-        EXPECT_EQ(d->cmdEnter->text(), QStringLiteral("&OK"));
-        EXPECT_EQ(d->cmdEnter->toolTip(), QStringLiteral("入力を確定します"));
-        EXPECT_EQ(d->cmdCancel->text(), QStringLiteral("キャンセル"));
-        EXPECT_EQ(d->cmdCancel->toolTip(), QStringLiteral("入力を拒否します"));
-        EXPECT_TRUE(d->cmdEnter->isDefault());
+        EXPECT_EQ(Button(d->cmdEnter), "&OK|入力を確定します|default");
+        EXPECT_EQ(Button(d->cmdCancel), "キャンセル|入力を拒否します");
         EXPECT_TRUE(d->txtName->font().families().contains(QStringLiteral("IPAMincho")));
         EXPECT_TRUE(d->txtName->text().isEmpty());
         d->txtName->setText(QStringLiteral("  ぽに 太郎 "));
@@ -421,12 +378,11 @@ TEST_F(RecordsWindowsTest, NameDialogReturnsTheNameAsTyped) {
     EXPECT_EQ(host.boxes[0].title, "NEW RECORD !!");
 
     // The next registration gets a fresh dialog with an empty box.
-    const std::string again = AskWith({[](frmGetName* d) {
-        EXPECT_TRUE(d->txtName->text().isEmpty());
-        d->txtName->setText(QStringLiteral("B"));
-        d->cmdEnter->click();
-    }});
-    EXPECT_EQ(again, "B");
+    EXPECT_EQ(AskWith({[](frmGetName* d) {
+                  EXPECT_TRUE(d->txtName->text().isEmpty());
+                  Type("B")(d);
+              }}),
+              "B");
 }
 
 TEST_F(RecordsWindowsTest, CancelEscAndCloseBoxReturnNoName) {
@@ -447,21 +403,16 @@ TEST_F(RecordsWindowsTest, CancelEscAndCloseBoxReturnNoName) {
         Flush();
         EXPECT_TRUE(dialog.isNull()) << "the dialog is released";
     }
+    // Also after an "Input error".
+    EXPECT_EQ(AskWith({Type(kTenWide + "かな"), [](frmGetName* d) { d->close(); }}), "");
 }
 
 TEST_F(RecordsWindowsTest, BlankNameWarnsAndNoGoesBackToTheDialog) {
     host.answers = {IDOK, IDNO};
-    const std::string name = AskWith({
-        [](frmGetName* d) {
-            d->txtName->setText(QStringLiteral("　 "));
-            d->cmdEnter->click();
-        },
-        [](frmGetName* d) {
-            EXPECT_EQ(d->txtName->text(), QStringLiteral("　 "));
-            d->txtName->setText(QStringLiteral("Pony"));
-            d->cmdEnter->click();
-        },
-    });
+    const std::string name = AskWith({Type("　 "), [](frmGetName* d) {
+                                          EXPECT_EQ(d->txtName->text(), QStringLiteral("　 "));
+                                          Type("Pony")(d);
+                                      }});
     EXPECT_EQ(name, "Pony");
     ASSERT_EQ(host.boxes.size(), 2u);
     EXPECT_EQ(host.boxes[1].prompt, "名前が入力されいてないため、スコアがランキングに記録されません。\r\nよろしいですか？");
@@ -469,8 +420,7 @@ TEST_F(RecordsWindowsTest, BlankNameWarnsAndNoGoesBackToTheDialog) {
     EXPECT_EQ(host.boxes[1].buttons, MB_YESNO);
 
     host.boxes.clear();
-    const std::string blank = AskWith({[](frmGetName* d) { d->cmdEnter->click(); }});  // Yes to the warning
-    EXPECT_EQ(blank, "");
+    EXPECT_EQ(AskWith({Type("")}), "") << "Yes to the warning ends the dialog";
     EXPECT_EQ(host.boxes.size(), 2u);
 }
 
@@ -483,17 +433,11 @@ TEST_F(RecordsWindowsTest, LongNamesAreCutWithInputError) {
     for (const auto& [typed, cut] : cases) {
         SCOPED_TRACE(typed);
         host.boxes.clear();
-        const std::string name = AskWith({
-            [&](frmGetName* d) {
-                d->txtName->setText(QString::fromStdString(typed));
-                d->cmdEnter->click();
-            },
-            [&](frmGetName* d) {
-                EXPECT_EQ(d->txtName->text().toStdString(), cut);
-                EXPECT_EQ(d->focusWidget(), d->txtName);
-                d->cmdEnter->click();
-            },
-        });
+        const std::string name = AskWith({Type(typed), [&](frmGetName* d) {
+                                              EXPECT_EQ(d->txtName->text().toStdString(), cut);
+                                              EXPECT_EQ(d->focusWidget(), d->txtName);
+                                              d->cmdEnter->click();
+                                          }});
         EXPECT_EQ(name, cut);
         ASSERT_EQ(host.boxes.size(), 2u);
         EXPECT_EQ(host.boxes[1].prompt, "登録名は全角10文字か半角20文字以内にしてください。");
@@ -501,28 +445,12 @@ TEST_F(RecordsWindowsTest, LongNamesAreCutWithInputError) {
         EXPECT_EQ(host.boxes[1].buttons, MB_OK);
     }
     host.boxes.clear();
-    EXPECT_EQ(AskWith({[](frmGetName* d) {
-                  d->txtName->setText(QString::fromStdString(kTenWide));
-                  d->cmdEnter->click();
-              }}),
-              kTenWide);
+    EXPECT_EQ(AskWith({Type(kTenWide)}), kTenWide);
     EXPECT_EQ(host.boxes.size(), 1u) << "twenty bytes are accepted";
 }
 
-TEST_F(RecordsWindowsTest, CloseBoxAfterInputErrorCancels) {
-    const std::string name = AskWith({
-        [](frmGetName* d) {
-            d->txtName->setText(QString::fromStdString(kTenWide + "かな"));
-            d->cmdEnter->click();
-        },
-        [](frmGetName* d) { d->close(); },
-    });
-    EXPECT_EQ(name, "");
-}
-
 TEST_F(RecordsWindowsTest, CharactersShiftJisCannotHoldAreRefusedVisibly) {
-    std::array<Slot, 6> empty{};
-    WriteFile(FileBytes(empty));
+    WriteFile(FileBytes({}));
     host.onEvents = [] {
         frmGetName* d = GetName_Window();
         if (!d || !d->isVisible()) return;
