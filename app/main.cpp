@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "app/Fonts.h"
 #include "app/ReplayMode.h"
 #include "app/glbSystem.h"
 #include "game/Recorder.h"
@@ -99,10 +100,14 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    // Whole scale factors only (a 1.5 desktop gets 2), so the game's pixels stay square blocks.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ponigari"));
     QApplication::setApplicationDisplayName(QStringLiteral("ぽに狩り"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon/icon32.png")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("ponigari"));
+    glbSystem::Install_Japanese_Fonts();
 
     platform::LiveHost host;
     host.SetMediaPlayer(std::make_unique<platform::QtMediaPlayer>());
