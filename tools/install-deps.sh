@@ -6,7 +6,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6multimedia6 qt6-image-formats-plugins
   gstreamer1.0-plugins-good gstreamer1.0-plugins-base
   libx11-dev libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-ipafont-gothic fonts-ipafont-mincho
+  fonts-ipafont-gothic fonts-ipafont-mincho fonts-urw-base35 fcitx5-frontend-qt6
   xvfb xdotool x11-utils imagemagick sox
   desktop-file-utils appstream
 )
