@@ -4,13 +4,14 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
 #include "platform/Platform.h"
-#include "platform/Types.h"
 #include "platform/RankFile.h"
 #include "platform/Sjis.h"
+#include "platform/Types.h"
 
 namespace glbSystem {
 
