@@ -32,7 +32,7 @@ int Recorder::MessageBox(const std::string& prompt, const std::string& title, in
     const int answer = live_.MessageBox(prompt, title, buttons);
     if (inGame_) {
         if (trace_) trace_->Box(title, prompt);
-        if (buttons == MB_YESNO) replay_.answers.push_back({glbMain::gamePass, answer == IDYES});
+        if (buttons == MB_YESNO && !replayPath_.empty()) replay_.answers.push_back({glbMain::gamePass, answer == IDYES});
     }
     return answer;
 }
@@ -60,7 +60,7 @@ void Recorder::GameStarting() {
             trace_ = std::make_unique<TraceWriter>(traceFile_);
             trace_->Begin();
         } else {
-            error_ = "cannot write the trace to " + tracePath_;
+            Warn("cannot write the trace to " + tracePath_);
         }
     }
 }
@@ -97,9 +97,13 @@ void Recorder::GameEnded() {
     ok = ok && std::rename(temporary.c_str(), replayPath_.c_str()) == 0;
     if (!ok) {
         std::remove(temporary.c_str());
-        error_ = "cannot write the replay to " + replayPath_;
-        std::fprintf(stderr, "ponigari: %s\n", error_.c_str());
+        Warn("cannot write the replay to " + replayPath_);
     }
+}
+
+void Recorder::Warn(std::string message) {
+    error_ = std::move(message);
+    std::fprintf(stderr, "ponigari: %s\n", error_.c_str());
 }
 
 void Recorder::CloseTrace() {

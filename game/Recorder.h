@@ -51,6 +51,7 @@ public:
 
 private:
     void CloseTrace();
+    void Warn(std::string message);
 
     platform::Host& live_;
     uint64_t runSeed_;
