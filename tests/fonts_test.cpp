@@ -1,0 +1,203 @@
+// Japanese in every window: once the program's stand-in faces are installed, each caption,
+// label, text box and tooltip has all its glyphs in the face the widget actually gets, and
+// the name box takes text from the desktop's input method. Grabs of the windows are kept
+// under <build>/artifacts/fonts/ for a look by eye.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QToolTip>
+
+#include "support/RankFolder.h"
+
+#include "app/Center.h"
+#include "app/Fonts.h"
+#include "app/frmMenu.h"
+#include "game/frmMain.h"
+#include "records/Config.h"
+#include "records/frmConfig.h"
+#include "records/frmGetName.h"
+#include "records/frmRank.h"
+
+using namespace glbSystem;
+
+namespace {
+
+// The characters of a text that the face the font resolves to lacks, as the player would see
+// them: as boxes, or in a stray fallback face. Mnemonic ampersands are not drawn.
+std::string Missing(const QString& text, const QFont& font) {
+    QFont chosen = font;
+    chosen.setFamily(QFontInfo(font).family());
+    chosen.setStyleStrategy(QFont::NoFontMerging);  // otherwise any fallback face counts
+    const QFontMetrics metrics(chosen);
+    QString missing;
+    for (char32_t c : text.toUcs4())
+        if (c != U'&' && !QChar::isSpace(c) && !metrics.inFontUcs4(c)) missing += QString::fromUcs4(&c, 1);
+    return missing.toStdString();
+}
+
+// Every text a window shows with the face it is shown in, named for the failure message.
+struct Shown {
+    QString where, text;
+    QFont font;
+};
+
+QList<Shown> Texts(QWidget* window) {
+    QList<Shown> shown;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        const QString name = QString::fromLatin1(w->metaObject()->className());
+        if (auto* label = qobject_cast<QLabel*>(w)) shown.append({name, label->text(), label->font()});
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) shown.append({name, button->text(), button->font()});
+        if (auto* edit = qobject_cast<QLineEdit*>(w)) shown.append({name, edit->text(), edit->font()});
+        if (!w->toolTip().isEmpty()) shown.append({name + " tooltip", w->toolTip(), QToolTip::font()});
+    }
+    return shown;
+}
+
+void ExpectAllGlyphs(QWidget* window, const QString& file) {
+    window->show();
+    QCoreApplication::processEvents();
+    const QList<Shown> shown = Texts(window);
+    EXPECT_FALSE(shown.isEmpty()) << file.toStdString();
+    for (const Shown& s : shown)
+        EXPECT_EQ(Missing(s.text, s.font), "")
+            << file.toStdString() << ": " << s.where.toStdString() << " \"" << s.text.toStdString() << "\" in "
+            << QFontInfo(s.font).family().toStdString();
+    const QString dir = QCoreApplication::applicationDirPath() + QStringLiteral("/../artifacts/fonts");
+    QDir().mkpath(dir);
+    EXPECT_TRUE(window->grab().save(dir + "/" + file));
+}
+
+bool HasNonAscii(const QString& text) {
+    for (QChar c : text)
+        if (c.unicode() > 0x7F) return true;
+    return false;
+}
+
+// Every quoted text with Japanese in it from the program's sources: message boxes, captions,
+// tooltips, including those no window test opens.
+QStringList JapaneseLiterals() {
+    const QDir source(qEnvironmentVariable("PONIGARI_TEST_DATA") + QStringLiteral("/../.."));
+    static const QRegularExpression quoted(QStringLiteral(R"re("((?:[^"\\\n]|\\.)*)")re"));
+    QStringList texts;
+    for (const char* folder : {"app", "game", "records", "platform"}) {
+        QDirIterator it(source.filePath(QString::fromLatin1(folder)), {QStringLiteral("*.cpp"), QStringLiteral("*.h")});
+        while (it.hasNext()) {
+            QFile file(it.next());
+            if (!file.open(QIODevice::ReadOnly)) continue;
+            for (const QString& line : QString::fromUtf8(file.readAll()).split('\n')) {
+                if (line.trimmed().startsWith(QStringLiteral("//"))) continue;
+                for (const auto& m : quoted.globalMatch(line))
+                    if (HasNonAscii(m.captured(1))) texts << m.captured(1);
+            }
+        }
+    }
+    return texts;
+}
+
+} // namespace
+
+class FontsTest : public RankFolder {
+protected:
+    static void SetUpTestSuite() { Install_Japanese_Fonts(); }
+    void SetUp() override {
+        RankFolder::SetUp();
+        Default_Config();
+        Menu()->hide();
+    }
+};
+
+TEST_F(FontsTest, WindowsFacesResolveToTheirFreeStandIns) {
+    const struct { const char16_t* face; const char* expected; } cases[] = {
+        {u"ＭＳ ゴシック", "IPAGothic"}, {u"MS Gothic", "IPAGothic"},     {u"MS UI Gothic", "IPAPGothic"},
+        {u"ＭＳ Ｐゴシック", "IPAPGothic"}, {u"ＭＳ 明朝", "IPAMincho"},     {u"MS Mincho", "IPAMincho"},
+        {u"Century", "C059"},              {u"Century Gothic", "URW Gothic"},
+    };
+    for (const auto& c : cases) {
+        const QString face = QString::fromUtf16(c.face);
+        if (QFontDatabase::hasFamily(face)) continue;  // the real face wins where it is installed
+        // Faces sold by two foundries come with the foundry: "C059 [UKWN]".
+        EXPECT_EQ(QFontInfo(QFont(face, 9)).family().section(QStringLiteral(" ["), 0, 0).toStdString(), c.expected)
+            << face.toStdString();
+    }
+    // The fixed-pitch gothic stays fixed pitch, half-width letters alike.
+    const QFontMetrics gothic(QFont(QStringLiteral("ＭＳ ゴシック"), 9));
+    EXPECT_EQ(gothic.horizontalAdvance(QLatin1Char('i')), gothic.horizontalAdvance(QLatin1Char('W')));
+    // Installed faces and faces we know nothing of are left alone.
+    EXPECT_TRUE(Font_Stand_Ins(QStringLiteral("IPAGothic")).isEmpty());
+    EXPECT_TRUE(Font_Stand_Ins(QStringLiteral("No Such Face")).isEmpty());
+}
+
+TEST_F(FontsTest, MessageBoxesAndTooltipsShowEveryJapaneseText) {
+    const QStringList texts = JapaneseLiterals();
+    EXPECT_GE(texts.size(), 40);
+    EXPECT_TRUE(texts.contains(QStringLiteral("終了してもよろしいですか？")));
+    for (const QString& text : texts) {
+        EXPECT_EQ(Missing(text, QApplication::font()), "") << text.toStdString();
+        EXPECT_EQ(Missing(text, QToolTip::font()), "") << text.toStdString();
+    }
+}
+
+TEST_F(FontsTest, EveryWindowShowsEveryCaptionInItsOwnFace) {
+    ExpectAllGlyphs(Menu(), QStringLiteral("menu.png"));
+    Menu()->hide();
+
+    RankData[1] = RankRecord{-1, "ぽに狩り名人", 123450, 1, -1, 45000, "12:34:56", {}, {}};
+    RankData[0] = RankRecord{-1, "最下層の民", 30, 0, 0, 45001, " 9:08:07", {}, {}};
+    ASSERT_TRUE(Save_Rank());
+    auto* rank = new frmRank();
+    rank->Update_Rank();
+    ASSERT_EQ(rank->lblName[1]->text().trimmed(), QStringLiteral("ぽに狩り名人"));
+    ExpectAllGlyphs(rank, QStringLiteral("ranking.png"));
+    rank->close();
+
+    auto* config = new frmConfig();
+    ExpectAllGlyphs(config, QStringLiteral("config.png"));
+    config->close();
+
+    auto* name = new frmGetName();
+    name->txtName->setText(QStringLiteral("ガルモ討伐隊"));
+    ExpectAllGlyphs(name, QStringLiteral("name.png"));
+    name->close();
+
+    glbMain::LiveGameWindow game;
+    game.Load();
+    game.SetPauseCaption("PAUSE : Score 123450 Points.");
+    game.SetPauseVisible(true);
+    ExpectAllGlyphs(game.form(), QStringLiteral("game.png"));
+    game.Unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST_F(FontsTest, NameBoxTakesTextFromTheInputMethod) {
+    auto* dialog = new frmGetName();
+    dialog->show();
+    QLineEdit* box = dialog->txtName;
+    EXPECT_TRUE(box->testAttribute(Qt::WA_InputMethodEnabled));
+    EXPECT_TRUE(box->inputMethodQuery(Qt::ImEnabled).toBool());
+
+    // Composition first shows the pre-edit text, then commits the converted word.
+    QInputMethodEvent preedit(QStringLiteral("ぽにがり"), {});
+    QCoreApplication::sendEvent(box, &preedit);
+    EXPECT_EQ(box->text(), QString());
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("ぽに狩り"));
+    QCoreApplication::sendEvent(box, &commit);
+    EXPECT_EQ(box->text(), QStringLiteral("ぽに狩り"));
+    dialog->cmdCancel->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    // Qt reaches IBus and Fcitx 5 through these plugins; without them no input method types.
+    const QDir plugins(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforminputcontexts"));
+    const QStringList found = plugins.entryList({QStringLiteral("*.so")});
+    EXPECT_TRUE(found.join(' ').contains(QStringLiteral("ibus"))) << found.join(' ').toStdString();
+    EXPECT_TRUE(found.join(' ').contains(QStringLiteral("fcitx5"))) << found.join(' ').toStdString();
+}
