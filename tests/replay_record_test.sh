@@ -2,11 +2,13 @@
 # A live game recorded and played back: under Xvfb the real program plays a game of a few
 # hundred frames on xdotool's keys (moving, firing, a pause with debugging keys, Esc) with
 # --record and --trace. The replay it wrote must give the very same trace played headless
-# and played again in the game window, which must also leave the ranking file alone.
+# and played again in the game window, which must also leave the ranking file alone. A
+# replayed game over shows its boxes but takes the recorded answer.
 # Arguments: the program, the build folder.
 set -euo pipefail
 program=$(realpath "$1")
 build=$(realpath "$2")
+data="$(cd "$(dirname "$0")" && pwd)/data/replays"
 out="$build/artifacts/replay_record"
 mkdir -p "$out"
 play=$(mktemp -d)
@@ -99,4 +101,16 @@ cmp live.jsonl window.jsonl || { cp window.jsonl "$out/"; fail "the windowed rep
 [ "$(md5sum Ranking.sav 2>/dev/null || echo none)" = "$ranking_before" ] || fail "the windowed replay touched Ranking.sav"
 # 25 ms a frame at the least: the replay is paced, not raced.
 [ "$(echo "$seconds * 1000 >= $passes * 25" | bc)" -eq 1 ] || fail "the windowed replay ran faster than 40 frames a second"
+
+# The boxes of a replayed game over are shown; whatever the viewer answers (Return takes the
+# default, Yes), the game takes the replay's No, and the trace is the golden one.
+timeout 120 "$program" --replay "$data/judge.rep" --trace judge.jsonl >"$out/judge.log" 2>&1 &
+replay_pid=$!
+for box in '審判' 'GAME OVER' 'SCORE'; do
+  wait_for "$box" >/dev/null || fail "no box $box"
+  xdotool key Return
+done
+wait "$replay_pid" || fail "the windowed judgement replay exited with $?"
+gzip -dc "$data/judge.jsonl.gz" | cmp - judge.jsonl || fail "the windowed judgement replay differs from its golden trace"
+echo "windowed judgement replay: boxes shown, the recorded answer taken"
 echo "1 passed, 0 failed"
