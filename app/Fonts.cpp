@@ -47,9 +47,10 @@ const QList<Family>& Families() {
 const char32_t kJapaneseSample[] = U"ぽに狩りランキング終了確認「」？、。";
 
 bool Shows_Japanese(const QFont& font) {
-    // The face actually chosen, without the fallbacks that would hide its missing glyphs.
+    // The face actually chosen, without the fallback faces that would hide its missing glyphs.
     QFont chosen = font;
     chosen.setFamily(QFontInfo(font).family());
+    chosen.setStyleStrategy(QFont::NoFontMerging);
     const QFontMetrics metrics(chosen);
     for (const char32_t* c = kJapaneseSample; *c; ++c)
         if (!metrics.inFontUcs4(*c)) return false;
