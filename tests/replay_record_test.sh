@@ -15,10 +15,11 @@ play=$(mktemp -d)
 game_pid=
 trap 'kill $game_pid $xvfb_pid 2>/dev/null || true; rm -rf "$play"' EXIT
 
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself: other X servers may run on this machine.
+Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$play/display" >/dev/null 2>&1 &
 xvfb_pid=$!
-export DISPLAY=$display
+for _ in $(seq 50); do [ -s "$play/display" ] && break; sleep 0.1; done
+export DISPLAY=:$(tr -d '\n' <"$play/display")
 unset QT_QPA_PLATFORM
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
