@@ -28,11 +28,10 @@ void Update_Bgm() {
     }
     // We never ask the player where it is: a track has ended when its known length has passed.
     // The difference, not bgmStart + length, so the loop survives the clock's wrap.
-    const int32_t now = timeGetTime();
-    if (ClockDiff(now, bgmStart) >= bgmTracks[bgmTrack].lengthMs) {
+    if (ClockDiff(timeGetTime(), bgmStart) >= bgmTracks[bgmTrack].lengthMs) {
         Mci_Command("Prev");
         Mci_Command("Play");
-        bgmStart = now;
+        bgmStart = timeGetTime();
     }
 }
 

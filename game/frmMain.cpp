@@ -6,6 +6,7 @@
 
 #include "app/Center.h"
 #include "game/Keys.h"
+#include "game/glbMain.h"
 #include "platform/KeyMap.h"
 #include "platform/Platform.h"
 
@@ -75,6 +76,13 @@ void Resize_Client(QWidget* form, int width, int height) {
     form->setFixedSize(width, height);
 }
 
+void frmMain::changeEvent(QEvent* event) {
+    // A game hidden by minimising comes back from the task bar: that counts as F12.
+    if (event->type() == QEvent::WindowStateChange && !isMinimized() && gameHidden)
+        platform::CurrentHost().PressOnce(platform::VK_F12);
+    QWidget::changeEvent(event);
+}
+
 LiveGameWindow::~LiveGameWindow() { delete form_; }
 
 void LiveGameWindow::Load() {
@@ -91,12 +99,19 @@ void LiveGameWindow::Show() {
 }
 
 void LiveGameWindow::SetVisible(bool visible) {
-    form_->setVisible(visible);
-    if (visible) {
-        form_->raise();
-        form_->activateWindow();
-        form_->setFocus();
+    if (!visible && !platform::CurrentHost().KeysSeenEverywhere()) {
+        // F12 cannot be polled from here while the game is out of sight.
+        form_->showMinimized();
+        return;
     }
+    if (!visible) {
+        form_->hide();
+        return;
+    }
+    form_->showNormal();
+    form_->raise();
+    form_->activateWindow();
+    form_->setFocus();
 }
 
 void LiveGameWindow::Present(const draw::FrameImage& frame) { form_->Show_Frame(frame); }

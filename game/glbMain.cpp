@@ -132,7 +132,9 @@ void Wait_Frame(int32_t frameStart) {
     if (!cfgLimiter) return;
     // V is read once, before the wait begins.
     const int32_t length = KeyDown(VK_V) ? 15 : 25;
-    while (ClockDiff(timeGetTime(), frameStart) < length) CurrentHost().WaitUntil(frameStart + length);
+    // The deadline wraps with the clock instead of overflowing.
+    const int32_t deadline = static_cast<int32_t>(static_cast<uint32_t>(frameStart) + static_cast<uint32_t>(length));
+    while (ClockDiff(timeGetTime(), frameStart) < length) CurrentHost().WaitUntil(deadline);
 }
 
 void Run_Game(glbSystem::RankRecord& result) {

@@ -36,6 +36,7 @@ LiveHost::~LiveHost() {
 int32_t LiveHost::TimeMs() { return static_cast<int32_t>(static_cast<uint32_t>(clock_.elapsed())); }
 
 bool LiveHost::KeyHeld(int vk) {
+    if (pressedOnce_.erase(vk)) return true;
     if (x11_->Valid()) return x11_->Held(vk);
     return tracked_.count(vk) != 0;
 }
@@ -123,6 +124,12 @@ void LiveHost::IdleEvents() {
     wakeUp_.start(10);
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     wakeUp_.stop();
+}
+
+bool LiveHost::KeysSeenEverywhere() {
+    // X11's key map is global on a real X server; under XWayland it goes quiet once another
+    // program has the focus.
+    return x11_->Valid() && qgetenv("XDG_SESSION_TYPE") != "wayland";
 }
 
 void LiveHost::Beep() { QApplication::beep(); }

@@ -27,6 +27,8 @@ public:
     void WaitUntil(int32_t deadlineMs) override;
     void IdleEvents() override;
     void Beep() override;
+    bool KeysSeenEverywhere() override;
+    void PressOnce(int vk) override { pressedOnce_.insert(vk); }
 
     // Silences the music for runs that must not make a sound.
     void SetMediaPlayer(std::unique_ptr<MediaPlayer> player);
@@ -42,6 +44,7 @@ private:
     // Keys held according to this application's own key events: the fallback where the
     // window system offers no global key map (Wayland, offscreen).
     std::set<int> tracked_;
+    std::set<int> pressedOnce_;
 };
 
 } // namespace platform

@@ -38,6 +38,11 @@ public:
     virtual void IdleEvents() = 0;
     // A short alert sound.
     virtual void Beep() = 0;
+    // Whether KeyHeld sees keys while none of our windows has the focus. Where it does not,
+    // a hidden game is minimised instead, so the player can bring it back from the task bar.
+    virtual bool KeysSeenEverywhere() { return true; }
+    // The next poll of vk finds it held: a hidden game brought back by other means than F12.
+    virtual void PressOnce(int vk) { (void)vk; }
     // Today as days since 1899-12-30, and the time of day as "H:mm:ss".
     virtual double Today();
     virtual std::string TimeOfDay();

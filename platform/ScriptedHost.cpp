@@ -5,6 +5,11 @@
 namespace platform {
 
 bool ScriptedHost::KeyHeld(int vk) {
+    auto once = std::find(pressedOnce.begin(), pressedOnce.end(), vk);
+    if (once != pressedOnce.end()) {
+        pressedOnce.erase(once);
+        return true;
+    }
     return std::find(heldKeys.begin(), heldKeys.end(), vk) != heldKeys.end();
 }
 

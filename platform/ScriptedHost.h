@@ -32,11 +32,16 @@ public:
     double Today() override { return today; }
     std::string TimeOfDay() override { return timeOfDay; }
 
+    bool KeysSeenEverywhere() override { return globalKeys; }
+    void PressOnce(int vk) override { pressedOnce.push_back(vk); }
+
     void Hold(int vk, bool held = true);
     void ReleaseAll() { heldKeys.clear(); }
 
     int32_t clock = 0;
     std::vector<int> heldKeys;
+    std::vector<int> pressedOnce;
+    bool globalKeys = true;
     std::vector<ShownBox> boxes;
     // Answers for the next boxes, in order; when empty a box takes its first button
     // (OK, or Yes for a Yes/No box).

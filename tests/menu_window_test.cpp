@@ -125,6 +125,30 @@ TEST_F(MenuTest, GameWindowKeysReachTheHandlers) {
     EXPECT_EQ(pausedAt, 3);
 }
 
+TEST_F(MenuTest, WithoutGlobalKeysAHiddenGameIsMinimisedAndComesBackFromTheTaskBar) {
+    host.globalKeys = false;
+    bool hidden = false, minimised = false, resumedPaused = false;
+    host.onEvents = [&] {
+        glbMain::frmMain* form = live.form();
+        if (!form || glbMain::gameQuit) return;
+        if (!hidden) {
+            hidden = true;
+            QTest::keyClick(form, Qt::Key_Return);
+        } else if (glbMain::gameHidden) {
+            minimised = form->isMinimized();
+            form->showNormal();  // the player clicks it in the task bar
+        } else if (glbMain::gameInHold) {
+            resumedPaused = form->isVisible() && !form->isMinimized();
+            QTest::keyClick(form, Qt::Key_Escape);
+        }
+    };
+    menu->cmdStart->click();
+    host.onEvents = nullptr;
+    EXPECT_TRUE(minimised);
+    EXPECT_TRUE(resumedPaused);
+    EXPECT_EQ(glbMain::gameAborted, -1);
+}
+
 TEST(CentreTest, OffsetsAreHalfTheSpareRoom) {
     EXPECT_EQ(Center_Offset(15360, 4800), 5280);
     EXPECT_EQ(Center_Offset(240, 16), 112);
