@@ -28,8 +28,11 @@ test: build
 install: build
 	@cmake --install $(BUILD) --prefix $(PREFIX)
 
+# Removes every installed file, then the game's own folders (libexec/ponigari, share/ponigari).
 uninstall:
-	@if [ -f $(BUILD)/install_manifest.txt ]; then xargs -d '\n' rm -f < $(BUILD)/install_manifest.txt; fi
+	@if [ -f $(BUILD)/install_manifest.txt ]; then xargs -d '\n' rm -f < $(BUILD)/install_manifest.txt; \
+	  xargs -d '\n' -n 1 dirname < $(BUILD)/install_manifest.txt | sort -u | grep '/ponigari$$' \
+	    | xargs -r -d '\n' rmdir --ignore-fail-on-non-empty; fi
 
 clean:
 	@rm -rf $(BUILD)
