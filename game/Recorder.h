@@ -40,6 +40,8 @@ public:
     void WaitUntil(int32_t deadlineMs) override { live_.WaitUntil(deadlineMs); }
     void IdleEvents() override { live_.IdleEvents(); }
     void Beep() override { live_.Beep(); }
+    bool KeysSeenEverywhere() override { return live_.KeysSeenEverywhere(); }
+    void PressOnce(int vk) override { live_.PressOnce(vk); }
     double Today() override { return live_.Today(); }
     std::string TimeOfDay() override { return live_.TimeOfDay(); }
 

@@ -476,6 +476,22 @@ TEST_F(RecorderTest, EventsAreRecordedWhereTheyWereHandled) {
     ExpectSameTraceOnPlayback();
 }
 
+TEST_F(RecorderTest, OutsideTheSnapshotEverythingGoesToTheLiveHost) {
+    inner.globalKeys = false;
+    EXPECT_FALSE(recorder.KeysSeenEverywhere());
+    recorder.PressOnce(VK_F12);
+    EXPECT_EQ(inner.pressedOnce, std::vector<int>{VK_F12});
+    // Between games nothing is recorded: the menu's boxes and keys are the live host's.
+    inner.answers = {IDNO};
+    EXPECT_EQ(recorder.MessageBox("終了してもよろしいですか？", "確認", MB_YESNO), IDNO);
+    inner.Hold(VK_SPACE);
+    EXPECT_TRUE(recorder.KeyHeld(VK_SPACE));
+    inner.Hold(VK_SPACE, false);
+    EXPECT_FALSE(recorder.KeyHeld(VK_SPACE));
+    EXPECT_TRUE(recorder.Current().answers.empty());
+    EXPECT_TRUE(recorder.Current().keys.empty());
+}
+
 TEST_F(RecorderTest, EachGameOfARunHasItsOwnSeed) {
     inner.onEvents = [] {
         if (gamePass == 3 && !gameQuit) Form_KeyPress(27);
