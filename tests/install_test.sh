@@ -64,7 +64,7 @@ check "every installed file is in the manifest" test "$(find "$prefix" -type f |
 
 # --- started from the menu: the window opens and the game runs in the player's own folder
 # Xvfb picks a free display itself: other tests run X servers of their own.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=:$(head -n 1 "$work/display")

@@ -1,0 +1,132 @@
+#!/usr/bin/env bash
+# The windows as a player sees them in a real X server, at the desktop's scale: the menu, the
+# ranking window and the settings dialog at scales 1 and 2, and the game window at scales 2 and
+# 3 and on a 144 dpi desktop, whose 1.5 is rounded to 2. Game pixels must stay crisp square
+# blocks. Screenshots are kept under <build>/artifacts/screens/.
+# Arguments: the program, the build folder.
+set -uo pipefail
+program=$(readlink -f "$1")
+build=$2
+out="$build/artifacts/screens"
+mkdir -p "$out"
+work=$(mktemp -d)
+game_pid=""
+cleanup() {
+  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
+  kill "$xvfb_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Xvfb picks a free display itself: other tests run X servers of their own.
+Xvfb -displayfd 3 -noreset -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=:$(head -n 1 "$work/display")
+
+passed=0
+failed=0
+check() {  # description, then the command that must succeed
+  local what=$1
+  shift
+  if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $what"; fi
+}
+
+find_window() {  # the viewable window with this exact name, if there is one now
+  for id in $(xdotool search --name "^$1\$" 2>/dev/null); do
+    xwininfo -id "$id" 2>/dev/null | grep -q IsViewable && { echo "$id"; return 0; }
+  done
+  return 1
+}
+wait_for() {  # the same, waiting for it
+  for _ in $(seq 100); do find_window "$1" && return 0; sleep 0.1; done
+  echo "no window named $1" >&2
+  return 1
+}
+viewable() { find_window "$1" >/dev/null; }
+# Without a window manager nothing gives a window the focus, so the test does, and types as a
+# keyboard does. A window just mapped may not take the focus at once: the key is pressed
+# again when nothing happened.
+press_until() {  # window, key, then the command that tells it worked
+  local target=$1 key=$2
+  shift 2
+  for _ in 1 2 3; do
+    timeout 3 xdotool windowfocus --sync "$target" 2>/dev/null
+    xdotool key "$key"
+    for _ in $(seq 20); do "$@" && return 0; sleep 0.1; done
+  done
+  return 1
+}
+size_of() { xwininfo -id "$1" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'; }
+start() {  # environment assignments for the program; it runs in a fresh play folder
+  mkdir -p "$work/play"
+  (cd "$work/play" && exec env "$@" "$program" --seed 7) >>"$out/program.log" 2>&1 &
+  game_pid=$!
+}
+stop() {
+  kill "$game_pid" 2>/dev/null
+  wait "$game_pid" 2>/dev/null
+  game_pid=""
+}
+
+# A window of this name opens with this size; its screenshot is kept; its id goes to $window.
+shot() {  # name, expected size, file
+  window=$(wait_for "$1") || { check "$1 opens" false; return 1; }
+  sleep 0.3
+  check "$1 is $2 ($3)" test "$(size_of "$window")" = "$2"
+  import -window "$window" "$out/$3"
+}
+
+# Each game pixel a uniform block of scale x scale screen pixels, and a real picture in it.
+crisp() {  # file, scale
+  local w h differing colours
+  read -r w h < <(identify -format '%w %h' "$1")
+  convert "$1" -sample "$((w / $2))x$((h / $2))!" -sample "${w}x${h}!" "$work/resampled.png"
+  differing=$(compare -metric AE "$1" "$work/resampled.png" null: 2>&1)
+  check "$1 is made of crisp ${2}x$2 blocks ($differing pixels differ)" test "$differing" = 0
+  colours=$(convert "$1" -format '%k' info:)
+  check "$1 shows a picture ($colours colours)" test "$colours" -ge 4
+}
+
+records_windows() {  # scale: the menu, the ranking window and the settings dialog
+  local s=$1 menu
+  start QT_SCALE_FACTOR="$s"
+  shot 'ぽに狩り' "$((192 * s))x$((88 * s))" "menu-x$s.png" || { stop; return; }
+  menu=$window
+  check "Alt+R opens the ranking at scale $s" press_until "$menu" alt+r viewable 'ランキング'
+  shot 'ランキング' "$((564 * s))x$((220 * s))" "ranking-x$s.png" &&
+    check "Esc on the ranking brings the menu back" press_until "$window" Escape viewable 'ぽに狩り'
+  check "Alt+C opens the settings at scale $s" press_until "$menu" alt+c viewable 'コンフィグ'
+  shot 'コンフィグ' "$((320 * s))x$((122 * s))" "config-x$s.png" &&
+    check "Esc on the settings brings the menu back" press_until "$window" Escape viewable 'ぽに狩り'
+  stop
+}
+
+game_window() {  # file name, scale expected, environment assignments
+  local file=$1 s=$2
+  shift 2
+  start "$@"
+  window=$(wait_for 'ぽに狩り') || { check "$file: menu opens" false; stop; return; }
+  check "$file: Enter starts a game" press_until "$window" Return viewable 'ゲーム画面'
+  shot 'ゲーム画面' "$((320 * s))x$((240 * s))" "$file" || { stop; return; }
+  # Let stars and the ship's shots fill the field, then take the picture again.
+  timeout 3 xdotool windowfocus --sync "$window"
+  xdotool keydown space
+  sleep 1.5
+  import -window "$window" "$out/$file"
+  xdotool keyup space
+  crisp "$out/$file" "$s"
+  stop
+}
+
+records_windows 1
+records_windows 2
+game_window game-x2.png 2 QT_SCALE_FACTOR=2
+game_window game-x3.png 3 QT_SCALE_FACTOR=3
+# A desktop of 144 dpi asks for 1.5; the program rounds it to 2.
+xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER 'Xft.dpi:	144'
+game_window game-144dpi.png 2 QT_SCALE_FACTOR=1
+xprop -root -remove RESOURCE_MANAGER
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
