@@ -28,7 +28,7 @@ trap cleanup EXIT
 
 passed=0
 failed=0
-check() {  # description, then the command that must succeed
+check() {  # what is checked, then the command that must succeed
   local what=$1
   shift
   if "$@" >>"$out/checks.log" 2>&1; then

@@ -26,7 +26,7 @@ export DISPLAY=:$(head -n 1 "$work/display")
 
 passed=0
 failed=0
-check() {  # description, then the command that must succeed
+check() {  # what is checked, then the command that must succeed
   local what=$1
   shift
   if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $what"; fi
