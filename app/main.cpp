@@ -27,6 +27,11 @@ bool DisplayAvailable(const QString& platformArg) {
     return platform::CanOpenX11Display();
 }
 
+// Qt names the program only once the application exists; the options are read before that.
+QString Usage(const QCommandLineParser& parser) {
+    return parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("ponigari"));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -57,16 +62,16 @@ int main(int argc, char** argv) {
     parser.addOption(platformOption);
     parser.addOptions({recordOption, replayOption, headlessOption, traceOption, framesOption});
     if (!parser.parse(arguments)) {
-        std::fprintf(stderr, "ponigari: %s\n\n%s", qPrintable(parser.errorText()), qPrintable(parser.helpText()));
+        std::fprintf(stderr, "ponigari: %s\n\n%s", qPrintable(parser.errorText()), qPrintable(Usage(parser)));
         return 2;
     }
     if (parser.isSet(helpOption)) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
+        std::fputs(qPrintable(Usage(parser)), stdout);
         return 0;
     }
     if (!parser.positionalArguments().isEmpty()) {
         std::fprintf(stderr, "ponigari: unexpected argument '%s'\n\n%s", qPrintable(parser.positionalArguments().first()),
-                     qPrintable(parser.helpText()));
+                     qPrintable(Usage(parser)));
         return 2;
     }
     uint64_t seed = platform::ClockSeed();
@@ -91,7 +96,7 @@ int main(int argc, char** argv) {
         if (!ok || replayRequest.frames < 0) misuse = "--frames takes a whole number of 0 or more";
     }
     if (misuse) {
-        std::fprintf(stderr, "ponigari: %s\n\n%s", misuse, qPrintable(parser.helpText()));
+        std::fprintf(stderr, "ponigari: %s\n\n%s", misuse, qPrintable(Usage(parser)));
         return 2;
     }
     if (replaying && parser.isSet(headlessOption)) return glbSystem::Play_ReplayFile(replayRequest, nullptr);
@@ -104,7 +109,6 @@ int main(int argc, char** argv) {
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ponigari"));
-    QApplication::setApplicationDisplayName(QStringLiteral("ぽに狩り"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon/icon32.png")));
     QGuiApplication::setDesktopFileName(QStringLiteral("ponigari"));
     glbSystem::Install_Japanese_Fonts();

@@ -17,7 +17,7 @@ public:
     // Shows the composed frame (the per-frame repaint).
     virtual void Present(const draw::FrameImage& frame) = 0;
     // The pause label: its caption (kept centred) and whether it shows.
-    virtual void SetPauseCaption(const std::string& caption) = 0;
+    virtual void SetPauseCaption(const char* caption) = 0;
     virtual void SetPauseVisible(bool visible) = 0;
     virtual void Unload() = 0;
 };
@@ -29,7 +29,7 @@ public:
     void Show() override { visible = true; }
     void SetVisible(bool v) override { visible = v; }
     void Present(const draw::FrameImage&) override { ++presents; }
-    void SetPauseCaption(const std::string& caption) override { pauseCaption = caption; }
+    void SetPauseCaption(const char* caption) override { pauseCaption = caption; }
     void SetPauseVisible(bool v) override { pauseVisible = v; }
     void Unload() override { loaded = false; visible = false; }
 

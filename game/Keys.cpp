@@ -1,5 +1,7 @@
 #include "game/Keys.h"
 
+#include <cstdio>
+
 #include "game/Bgm.h"
 #include "game/GameWindow.h"
 #include "game/glbMain.h"
@@ -60,9 +62,13 @@ void Form_KeyUp(int keyCode) {
 
 void Form_QueryUnload() { Form_KeyPress(27); }
 
-std::string Pause_Caption(int32_t score) { return "PAUSE : Score " + std::to_string(score) + " Points."; }
+PauseText Pause_Caption(int32_t score) {
+    PauseText caption;
+    std::snprintf(caption.text, sizeof caption.text, "PAUSE : Score %d Points.", static_cast<int>(score));
+    return caption;
+}
 
-void Update_Pause() { Window().SetPauseCaption(Pause_Caption(gameScore)); }
+void Update_Pause() { Window().SetPauseCaption(Pause_Caption(gameScore).text); }
 
 void Hold_Pause() {
     if (!(gameHidden || (!gameAborted && Player.Alive && gamePaused))) return;

@@ -18,7 +18,11 @@ void Check_Unhide();
 void Cheat_Warp();
 
 // "PAUSE : Score 1230 Points."
-std::string Pause_Caption(int32_t score);
+// The pause label's text, in a fixed buffer: it is rebuilt every frame.
+struct PauseText {
+    char text[48];
+};
+PauseText Pause_Caption(int32_t score);
 
 } // namespace glbMain
 

@@ -88,6 +88,7 @@ LiveGameWindow::~LiveGameWindow() { delete form_; }
 void LiveGameWindow::Load() {
     delete form_;
     form_ = new frmMain();
+    caption_.clear();
     Resize_Client(form_, draw::FieldWidth, draw::FieldHeight);
     glbSystem::Center_Object(form_);
     glbSystem::Center_Object(form_->lblPause, form_);
@@ -116,12 +117,11 @@ void LiveGameWindow::SetVisible(bool visible) {
 
 void LiveGameWindow::Present(const draw::FrameImage& frame) { form_->Show_Frame(frame); }
 
-void LiveGameWindow::SetPauseCaption(const std::string& caption) {
-    const QString text = QString::fromStdString(caption);
-    if (form_->lblPause->text() != text) {
-        form_->lblPause->setText(text);
-        form_->lblPause->adjustSize();
-    }
+void LiveGameWindow::SetPauseCaption(const char* caption) {
+    if (caption_ == caption) return;
+    caption_ = caption;
+    form_->lblPause->setText(QString::fromUtf8(caption));
+    form_->lblPause->adjustSize();
     glbSystem::Center_Object(form_->lblPause, form_);
 }
 

@@ -37,13 +37,14 @@ public:
     void Show() override;
     void SetVisible(bool visible) override;
     void Present(const draw::FrameImage& frame) override;
-    void SetPauseCaption(const std::string& caption) override;
+    void SetPauseCaption(const char* caption) override;
     void SetPauseVisible(bool visible) override;
     void Unload() override;
     frmMain* form() const { return form_; }
 
 private:
     frmMain* form_ = nullptr;
+    std::string caption_;  // what the label shows, so an unchanged score costs nothing
 };
 
 } // namespace glbMain

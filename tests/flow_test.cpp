@@ -163,9 +163,10 @@ TEST_F(FlowTest, EscAbandonsButNeverAfterTheEndBoxes) {
 }
 
 TEST_F(FlowTest, PauseCaptionShowsTheScore) {
-    EXPECT_EQ(Pause_Caption(1230), "PAUSE : Score 1230 Points.");
-    EXPECT_EQ(Pause_Caption(0), "PAUSE : Score 0 Points.");
-    EXPECT_EQ(Pause_Caption(-20), "PAUSE : Score -20 Points.");
+    EXPECT_STREQ(Pause_Caption(1230).text, "PAUSE : Score 1230 Points.");
+    EXPECT_STREQ(Pause_Caption(0).text, "PAUSE : Score 0 Points.");
+    EXPECT_STREQ(Pause_Caption(-20).text, "PAUSE : Score -20 Points.");
+    EXPECT_STREQ(Pause_Caption(INT32_MIN).text, "PAUSE : Score -2147483648 Points.");
     gameScore = 40;
     Update_Pause();
     EXPECT_EQ(window.pauseCaption, "PAUSE : Score 40 Points.");

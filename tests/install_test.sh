@@ -63,21 +63,9 @@ check "software-centre entry launches the menu entry" grep -q '<launchable type=
 check "every installed file is in the manifest" test "$(find "$prefix" -type f | sort)" = "$(sort "$work/manifest")"
 
 # --- started from the menu: the window opens and the game runs in the player's own folder
-# Xvfb picks a free display itself: other tests run X servers of their own.
-Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(head -n 1 "$work/display")
+source "$(dirname "$0")/support/x11.sh"
+start_xvfb 1024x768
 
-menu_window() {  # the viewable title menu, after waiting for it
-  for _ in $(seq 100); do
-    for id in $(xdotool search --name '^ぽに狩り$' 2>/dev/null); do
-      xwininfo -id "$id" 2>/dev/null | grep -q IsViewable && { echo "$id"; return 0; }
-    done
-    sleep 0.1
-  done
-  return 1
-}
 start_from_menu() {  # runs the entry's command line from an unrelated folder
   local exec_line
   exec_line=$(sed -n 's/^Exec=//p' "$entry")
@@ -92,7 +80,7 @@ stop_game() {
 
 play="$HOME/.local/share/ponigari"
 start_from_menu
-menu=$(menu_window) || menu=""
+menu=$(viewable_window 'ぽに狩り') || menu=""
 check "menu window appears" test -n "$menu"
 if [ -n "$menu" ]; then
   import -window root "$out/menu.png"
@@ -111,13 +99,13 @@ cp "$play/Ranking.sav" "$work/ranking.before"
 rm "$play/ボス戦.wav"
 printf 'own' >"$play/ボス戦.wav"
 start_from_menu
-menu=$(menu_window) || menu=""
+menu=$(viewable_window 'ぽに狩り') || menu=""
 check "menu window appears again" test -n "$menu"
 check "ranking left alone" cmp "$play/Ranking.sav" "$work/ranking.before"
 check "player's own wave file left alone" test "$(cat "$play/ボス戦.wav")" = own
 stop_game
 XDG_DATA_HOME="$work/data" start_from_menu
-menu=$(menu_window) || menu=""
+menu=$(viewable_window 'ぽに狩り') || menu=""
 check "XDG_DATA_HOME holds the per-user folder" test -L "$work/data/ponigari/迎撃戦.wav"
 stop_game
 

@@ -10,40 +10,27 @@ mkdir -p "$out"
 play=$(mktemp -d)
 trap 'kill $game_pid $xvfb_pid 2>/dev/null || true; rm -rf "$play"' EXIT
 
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+source "$(dirname "$0")/support/x11.sh"
+start_xvfb 1024x768
 
 cd "$play"
 "$program" --seed 7 >"$out/program.log" 2>&1 &
 game_pid=$!
 
-wait_for() {  # a viewable window with this exact name
-  for _ in $(seq 100); do
-    for id in $(xdotool search --name "^$1\$" 2>/dev/null); do
-      xwininfo -id "$id" 2>/dev/null | grep -q IsViewable && { echo "$id"; return 0; }
-    done
-    sleep 0.1
-  done
-  echo "no window named $1" >&2
-  return 1
-}
-
-menu=$(wait_for 'ぽに狩り')
+menu=$(viewable_window 'ぽに狩り')
 echo "menu window $menu"
 xdotool windowfocus "$menu"
 sleep 0.3
 import -window root "$out/menu.png"
 xdotool key --window "$menu" Return
 
-game=$(wait_for 'ゲーム画面')
+game=$(viewable_window 'ゲーム画面')
 echo "game window $game"
 geometry=$(xwininfo -id "$game" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')
 echo "client area $geometry"
 [ "$geometry" = "320x240" ] || { echo "game client area is $geometry, not 320x240"; exit 1; }
-xdotool windowfocus "$game"
+# A click makes it the active window: nothing else does that without a window manager.
+xdotool mousemove --window "$game" 5 5 click 1
 sleep 0.3
 import -window "$game" "$out/before.png"
 xdotool keydown Right

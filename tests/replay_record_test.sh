@@ -15,22 +15,9 @@ play=$(mktemp -d)
 game_pid=
 trap 'kill $game_pid $xvfb_pid 2>/dev/null || true; rm -rf "$play"' EXIT
 
-# Xvfb picks a free display itself: other X servers may run on this machine.
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$play/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 50); do [ -s "$play/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(tr -d '\n' <"$play/display")
-unset QT_QPA_PLATFORM
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+source "$(dirname "$0")/support/x11.sh"
+start_xvfb 1024x768
 
-wait_for() {  # a window with this exact name
-  for _ in $(seq 100); do
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) && [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  echo "no window named $1" >&2
-  return 1
-}
 gone() {  # waits until no window has this exact name
   for _ in $(seq 100); do xdotool search --name "^$1\$" >/dev/null 2>&1 || return 0; sleep 0.1; done
   return 1
@@ -39,11 +26,11 @@ gone() {  # waits until no window has this exact name
 cd "$play"
 "$program" --seed 4242 --record live.rep --trace live.jsonl >"$out/live.log" 2>&1 &
 game_pid=$!
-menu=$(wait_for 'ぽに狩り')
+menu=$(viewable_window 'ぽに狩り')
 xdotool windowactivate --sync "$menu" 2>/dev/null || xdotool windowfocus --sync "$menu" 2>/dev/null || true
 sleep 0.3
 xdotool key --window "$menu" Return
-game=$(wait_for 'ゲーム画面')
+game=$(viewable_window 'ゲーム画面')
 xdotool windowfocus --sync "$game" 2>/dev/null || true
 sleep 0.3
 
@@ -92,7 +79,7 @@ ranking_before=$(md5sum Ranking.sav 2>/dev/null || echo none)
 start=$(date +%s.%N)
 timeout 120 "$program" --replay live.rep --trace window.jsonl >"$out/window.log" 2>&1 &
 replay_pid=$!
-game=$(wait_for 'ゲーム画面')
+game=$(viewable_window 'ゲーム画面')
 xdotool windowfocus --sync "$game" 2>/dev/null || true
 xdotool key ctrl  # would pause a live game
 wait "$replay_pid" || fail "the windowed replay exited with $?"
@@ -103,13 +90,17 @@ cmp live.jsonl window.jsonl || { cp window.jsonl "$out/"; fail "the windowed rep
 # 25 ms a frame at the least: the replay is paced, not raced.
 [ "$(echo "$seconds * 1000 >= $passes * 25" | bc)" -eq 1 ] || fail "the windowed replay ran faster than 40 frames a second"
 
-# The boxes of a replayed game over are shown; whatever the viewer answers (Return takes the
-# default, Yes), the game takes the replay's No, and the trace is the golden one.
+# The boxes of a replayed game over are shown; whatever the viewer answers (Space presses the
+# focused default button, Yes), the game takes the replay's No, and the trace is the golden one.
 timeout 120 "$program" --replay "$data/judge.rep" --trace judge.jsonl >"$out/judge.log" 2>&1 &
 replay_pid=$!
 for box in '審判' 'GAME OVER' 'SCORE'; do
-  wait_for "$box" >/dev/null || fail "no box $box"
-  xdotool key Return
+  id=$(viewable_window "$box") || fail "no box $box"
+  # Without a window manager a box need not become the active window by itself: a click
+  # into it does that, as a player's would.
+  xdotool mousemove --window "$id" 10 10 click 1
+  sleep 0.2
+  xdotool key space
 done
 wait "$replay_pid" || fail "the windowed judgement replay exited with $?"
 gzip -dc "$data/judge.jsonl.gz" | cmp - judge.jsonl || fail "the windowed judgement replay differs from its golden trace"

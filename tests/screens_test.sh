@@ -18,11 +18,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Xvfb picks a free display itself: other tests run X servers of their own.
-Xvfb -displayfd 3 -noreset -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(head -n 1 "$work/display")
+source "$(dirname "$0")/support/x11.sh"
+start_xvfb 1920x1080
 
 passed=0
 failed=0

@@ -8,32 +8,20 @@ out=$(readlink -f "${2:-docs}")
 work=$(mktemp -d)
 trap 'kill ${game_pid:-} $xvfb_pid 2>/dev/null || true; rm -rf "$work"' EXIT
 
-Xvfb -displayfd 3 -noreset -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(head -n 1 "$work/display")
+source "$(dirname "$0")/../tests/support/x11.sh"
+start_xvfb 1280x800
 
-window() {  # waits for the viewable window with this exact name
-  for _ in $(seq 100); do
-    for id in $(xdotool search --name "^$1\$" 2>/dev/null); do
-      xwininfo -id "$id" 2>/dev/null | grep -q IsViewable && { echo "$id"; return 0; }
-    done
-    sleep 0.1
-  done
-  echo "no window named $1" >&2
-  return 1
-}
 
 cd "$work"
 QT_SCALE_FACTOR=2 "$program" --seed 20 >/dev/null 2>&1 &
 game_pid=$!
-menu=$(window 'ぽに狩り')
+menu=$(viewable_window 'ぽに狩り')
 sleep 0.5
 import -window "$menu" "$out/menu.png"
 
 xdotool windowfocus --sync "$menu"
 xdotool key Return
-game=$(window 'ゲーム画面')
+game=$(viewable_window 'ゲーム画面')
 xdotool windowfocus --sync "$game"
 # Fire all the way and weave up and down while the waves come in; keep the busiest picture.
 xdotool keydown space
