@@ -21,18 +21,6 @@ const std::string kUnsavedPrompt =
     "このフォルダでは「Ranking.sav」を読み書きできないため、成績を保存できません。\r\n"
     "ランキングはこのプログラムを終了するまでの間だけ記録されます。";
 
-Slot Used(int32_t score, int16_t mode = 0, int16_t clear = 0, const std::string& name = "P") {
-    Slot s;
-    s.used = -1;
-    s.name = name;
-    s.score = score;
-    s.mode = mode;
-    s.clear = clear;
-    s.date = 45000;
-    s.time = "12:00:00";
-    return s;
-}
-
 std::array<Slot, 6> Places(std::initializer_list<Slot> places) {
     std::array<Slot, 6> rows{};
     int i = 1;
@@ -85,7 +73,7 @@ TEST_F(RankingFileTest, WrongLengthsAreRepairedWithBothMessages) {
     for (std::size_t length : {425u, 427u, 40000u}) {
         SCOPED_TRACE(length);
         host.boxes.clear();
-        std::string bytes = FileBytes(Places({Used(500)}), 7);
+        std::string bytes = FileBytes(Places({UsedSlot(500)}), 7);
         bytes.resize(length, 'x');
         WriteFile(bytes);
         Load_Rank();
@@ -94,7 +82,7 @@ TEST_F(RankingFileTest, WrongLengthsAreRepairedWithBothMessages) {
 }
 
 TEST_F(RankingFileTest, ScoreThatIsNoMultipleOfTenRepairsEvenInAnEmptyRow) {
-    std::array<Slot, 6> rows = Places({Used(500), Used(400)});
+    std::array<Slot, 6> rows = Places({UsedSlot(500), UsedSlot(400)});
     rows[4].score = 15;  // row 4 is not in use
     WriteFile(FileBytes(rows));
     Load_Rank();
@@ -102,7 +90,7 @@ TEST_F(RankingFileTest, ScoreThatIsNoMultipleOfTenRepairsEvenInAnEmptyRow) {
 }
 
 TEST_F(RankingFileTest, CapAndNegativeMultiplesPassButOtherScoresDoNot) {
-    std::array<Slot, 6> rows = Places({Used(999999), Used(0), Used(-20)});
+    std::array<Slot, 6> rows = Places({UsedSlot(999999), UsedSlot(0), UsedSlot(-20)});
     rows[5].score = -2147483640;  // a multiple of ten near the bottom of the range
     WriteFile(FileBytes(rows, 1));
     Load_Rank();
@@ -124,7 +112,7 @@ TEST_F(RankingFileTest, PariahRowWithHundredOrClearIsEmptiedAndRewritten) {
     for (const Case& c : {Case{100, 0, 0}, Case{50, -1, 0}, Case{20, 1, 0}, Case{90, 0, -1}, Case{-20, 0, -1}}) {
         SCOPED_TRACE(c.score);
         std::array<Slot, 6> rows{};
-        rows[0] = Used(c.score, 0, c.clear);
+        rows[0] = UsedSlot(c.score, 0, c.clear);
         WriteFile(FileBytes(rows));
         Load_Rank();
         EXPECT_EQ(RankData[0].Used, c.used);
@@ -135,26 +123,26 @@ TEST_F(RankingFileTest, PariahRowWithHundredOrClearIsEmptiedAndRewritten) {
 }
 
 TEST_F(RankingFileTest, PlacesAreSortedByScoreThenHardThenUncleared) {
-    LoadAndExpectScores(Places({Used(300), Used(500)}), {500, 300, 0, 0, 0});
-    LoadAndExpectScores(Places({Used(100), Used(500), Used(300), Used(400), Used(200)}), {500, 400, 300, 200, 100});
+    LoadAndExpectScores(Places({UsedSlot(300), UsedSlot(500)}), {500, 300, 0, 0, 0});
+    LoadAndExpectScores(Places({UsedSlot(100), UsedSlot(500), UsedSlot(300), UsedSlot(400), UsedSlot(200)}), {500, 400, 300, 200, 100});
 
-    LoadAndExpectScores(Places({Used(500, 0, 0, "normal"), Used(500, 1, 0, "hard")}), {500, 500, 0, 0, 0});
+    LoadAndExpectScores(Places({UsedSlot(500, 0, 0, "normal"), UsedSlot(500, 1, 0, "hard")}), {500, 500, 0, 0, 0});
     EXPECT_EQ(RankData[1].Mode, 1);
 
-    LoadAndExpectScores(Places({Used(500, 0, -1, "cleared"), Used(500, 0, 0, "plain")}), {500, 500, 0, 0, 0});
+    LoadAndExpectScores(Places({UsedSlot(500, 0, -1, "cleared"), UsedSlot(500, 0, 0, "plain")}), {500, 500, 0, 0, 0});
     EXPECT_EQ(RankData[1].Clear, 0);
-    LoadAndExpectScores(Places({Used(500, 0, 0, "plain"), Used(500, 0, -1, "cleared")}), {500, 500, 0, 0, 0});
+    LoadAndExpectScores(Places({UsedSlot(500, 0, 0, "plain"), UsedSlot(500, 0, -1, "cleared")}), {500, 500, 0, 0, 0});
     EXPECT_EQ(RankData[1].Clear, 0) << "an uncleared result above a cleared one stays";
 
     // Only a clear flag of exactly -1 gives way.
-    LoadAndExpectScores(Places({Used(500, 0, 1, "one"), Used(500, 0, 0, "zero")}), {500, 500, 0, 0, 0});
+    LoadAndExpectScores(Places({UsedSlot(500, 0, 1, "one"), UsedSlot(500, 0, 0, "zero")}), {500, 500, 0, 0, 0});
     EXPECT_EQ(RankData[1].Clear, 1);
 }
 
 TEST_F(RankingFileTest, SortingStopsAtTheFirstEmptyPlaceAndLeavesThePariahRow) {
-    std::array<Slot, 6> rows = Places({Used(100), Slot{}, Used(200), Used(300), Used(400)});
+    std::array<Slot, 6> rows = Places({UsedSlot(100), Slot{}, UsedSlot(200), UsedSlot(300), UsedSlot(400)});
     rows[2].score = 900;  // an empty place is not sorted, whatever it holds
-    rows[0] = Used(90);
+    rows[0] = UsedSlot(90);
     LoadAndExpectScores(rows, {100, 900, 200, 300, 400});
     EXPECT_EQ(RankData[0].Score, 90);
     EXPECT_EQ(RankData[3].Used, -1);
@@ -203,7 +191,7 @@ TEST_F(RankingFileTest, NameOverTwentyBytesIsCutOnACharacterBoundary) {
 }
 
 TEST_F(RankingFileTest, FillerBytesSurviveEveryWrite) {
-    const std::array<Slot, 6> rows = Places({Used(500), Used(300)});
+    const std::array<Slot, 6> rows = Places({UsedSlot(500), UsedSlot(300)});
     WriteFile(FileBytes(rows, 0x41));
     Load_Rank();
     EXPECT_EQ(ReadFile(), FileBytes(rows, 0x41));
@@ -220,7 +208,7 @@ TEST_F(RankingFileTest, FillerBytesSurviveEveryWrite) {
 TEST_F(RankingFileTest, BytesThatAreNoCharacterSurviveARewrite) {
     // A lead byte without its trail, bytes that lead nothing, NUL, an unassigned pair (0x85 0x40),
     // and good characters after them.
-    std::array<Slot, 6> rows = Places({Used(500, 0, 0, std::string("\x82\x20\xFF\x00Z\x80\x85\x40\x82\xDB", 10))});
+    std::array<Slot, 6> rows = Places({UsedSlot(500, 0, 0, std::string("\x82\x20\xFF\x00Z\x80\x85\x40\x82\xDB", 10))});
     rows[1].time = std::string("\x81", 1);
     const std::string bytes = FileBytes(rows, 3);
     WriteFile(bytes);
@@ -231,7 +219,7 @@ TEST_F(RankingFileTest, BytesThatAreNoCharacterSurviveARewrite) {
 }
 
 TEST_F(RankingFileTest, SaveReplacesTheFileInsteadOfWritingIntoIt) {
-    WriteFile(FileBytes(Places({Used(500)})));
+    WriteFile(FileBytes(Places({UsedSlot(500)})));
     Load_Rank();
     const std::string before = ReadFile();
     QFile old(QStringLiteral("Ranking.sav"));
@@ -246,7 +234,7 @@ TEST_F(RankingFileTest, SaveReplacesTheFileInsteadOfWritingIntoIt) {
 }
 
 TEST_F(RankingFileTest, InitialisingLeavesSixEmptyRecords) {
-    WriteFile(FileBytes(Places({Used(500), Used(300)}), 9));
+    WriteFile(FileBytes(Places({UsedSlot(500), UsedSlot(300)}), 9));
     Load_Rank();
     EXPECT_TRUE(Init_Rank());
     EXPECT_EQ(ReadFile(), std::string(426, '\0'));

@@ -75,18 +75,6 @@ std::string Switches() {
 }
 const std::string kDefaults = "-1 -1 0 0 -1 -1 ";
 
-Slot Row(int32_t score, int16_t mode, int16_t clear, const std::string& name, double date = 45000) {
-    Slot s;
-    s.used = -1;
-    s.name = name;
-    s.score = score;
-    s.mode = mode;
-    s.clear = clear;
-    s.date = date;
-    s.time = "12:00:00";
-    return s;
-}
-
 } // namespace
 
 class RecordsWindowsTest : public RankFolder {
@@ -172,12 +160,12 @@ TEST_F(RecordsWindowsTest, RankingWithoutFileShowsSixEmptyRows) {
 
 TEST_F(RecordsWindowsTest, UsedRowsShowTheirValuesColoursAndAlignment) {
     std::array<Slot, 6> rows{};
-    rows[0] = Row(-20, 0, 0, "Low");
+    rows[0] = UsedSlot(-20, 0, 0, "Low");
     rows[0].time = " 9:05:07";
-    rows[1] = Row(999999, 1, -1, "Hero");
-    rows[2] = Row(500, 0, 0, "\x82\xDB\x82\xC9", std::numeric_limits<double>::quiet_NaN());
+    rows[1] = UsedSlot(999999, 1, -1, "Hero");
+    rows[2] = UsedSlot(500, 0, 0, "\x82\xDB\x82\xC9", std::numeric_limits<double>::quiet_NaN());
     rows[3].clear = -1;  // an empty row, whatever its flag
-    rows[4] = Row(300, 7, 0, "Odd", 1e300);
+    rows[4] = UsedSlot(300, 7, 0, "Odd", 1e300);
     WriteFile(FileBytes(rows));
     frmRank* w = OpenRank();
     EXPECT_EQ(Line(w, 1), "Hero                |L|999999|HARD|R|red|TRUE|red|2023/03/15|12:00:00");
@@ -216,7 +204,7 @@ TEST_F(RecordsWindowsTest, DamagedFileIsRepairedBeforeTheWindowShows) {
 
 TEST_F(RecordsWindowsTest, InitialisationAsksTwiceAndReportsAfterUpdating) {
     std::array<Slot, 6> rows{};
-    rows[1] = Row(500, 0, 0, "Keep");
+    rows[1] = UsedSlot(500, 0, 0, "Keep");
     const std::string stored = FileBytes(rows, 5);
     WriteFile(stored);
     frmRank* w = OpenRank();

@@ -25,6 +25,20 @@ struct Slot {
     std::string time = std::string(8, '\0');
 };
 
+// A used slot of a result with these keys (the time and date do not decide anything).
+inline Slot UsedSlot(int32_t score, int16_t mode = 0, int16_t clear = 0, const std::string& name = "P",
+                     double date = 45000) {
+    Slot s;
+    s.used = -1;
+    s.name = name;
+    s.score = score;
+    s.mode = mode;
+    s.clear = clear;
+    s.date = date;
+    s.time = "12:00:00";
+    return s;
+}
+
 inline std::string Le(uint64_t value, int bytes) {
     std::string out;
     for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
