@@ -12,11 +12,6 @@ using namespace glbMain;
 
 class WavesTest : public GameFixture {
 protected:
-    int ActiveCount() const {
-        int n = 0;
-        for (const auto& p : PoniTable) n += p.Active != 0;
-        return n;
-    }
     void ClearPonis() {
         for (int i = 0; i < 18; ++i) Remove_Poni(i);
     }
@@ -25,7 +20,7 @@ protected:
         ClearPonis();
         gameFrame = n;
         Schedule_Waves();
-        return ActiveCount() == 1;
+        return CountActive(PoniTable) == 1;
     }
     void SpawnAt(int32_t n) {
         gameFrame = n;
@@ -70,7 +65,7 @@ TEST_F(WavesTest, ANegativeFrameCounterAlsoStartsTheBoss) {
 
 TEST_F(WavesTest, FullTableLosesTheTickAndTheNextComesAtTheNextMultiple) {
     for (int i = 0; i < 18; ++i) SpawnAt(150);
-    ASSERT_EQ(ActiveCount(), 18);
+    ASSERT_EQ(CountActive(PoniTable), 18);
     const uint64_t draws = platform::RndCount();
     gameFrame = 180;
     Schedule_Waves();
@@ -88,7 +83,7 @@ TEST_F(WavesTest, NewPoniTakesTheLowestFreeSlot) {
     SpawnAt(150), SpawnAt(150), SpawnAt(150);
     Remove_Poni(1);
     SpawnAt(150);
-    EXPECT_EQ(ActiveCount(), 3);
+    EXPECT_EQ(CountActive(PoniTable), 3);
     EXPECT_EQ(PoniTable[1].Active, -1);
     EXPECT_EQ(PoniTable[3].Active, 0);
 }
@@ -157,3 +152,25 @@ TEST_F(WavesTest, PonisLeaveOnlyWhenFullyOffTheField) {
     EXPECT_EQ(PoniTable[4].X, 100);
 }
 
+
+TEST_F(WavesTest, HardModeFliesTheSameWaves) {
+    // The whole wave part of a game, once per mode from the same seed: same ぽに, same draws.
+    auto play = [this](int16_t mode) {
+        Reset_World();
+        glbSystem::cfgHardMode = mode;
+        platform::Randomize(99);
+        std::vector<int> seen;
+        for (int32_t n = 0; n < 13400; ++n) {
+            gameFrame = n;
+            Schedule_Waves();
+            Move_Ponis();
+            for (const auto& p : PoniTable)
+                if (p.Active) seen.push_back(p.Vx * 1000 + p.Y);
+        }
+        seen.push_back(static_cast<int>(platform::RndCount()));
+        return seen;
+    };
+    const auto normal = play(0);
+    EXPECT_EQ(play(1), normal);
+    EXPECT_GT(normal.size(), 1000u);
+}
