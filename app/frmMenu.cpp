@@ -43,14 +43,14 @@ frmMenu::frmMenu() {
     setFont(windowFont);
     setFixedSize(192, 88);
 
-    struct Spec { QPushButton** button; const char16_t* caption; int x, y; const char16_t* tip; };
-    const Spec specs[] = {
+    struct Layout { QPushButton** button; const char16_t* caption; int x, y; const char16_t* tip; };
+    const Layout layouts[] = {
         {&cmdStart, u"スタート(&S)", 8, 8, u"さぁ、ゲームの始まりです"},
         {&cmdRank, u"ランキング(&R)", 104, 8, u"ランキングを表示します"},
         {&cmdConfig, u"コンフィグ(&C)", 8, 48, u"各種設定を変更します"},
         {&cmdExit, u"終了(&X)", 104, 48, u"ぽに狩りを終了します"},
     };
-    for (const Spec& s : specs) {
+    for (const Layout& s : layouts) {
         auto* button = new QPushButton(QString::fromUtf16(s.caption), this);
         button->setGeometry(s.x, s.y, 81, 33);
         button->setFont(ButtonFont());
