@@ -32,14 +32,6 @@ protected:
         b.Shooter = static_cast<int16_t>(shooter);
         return b;
     }
-    static int BulletsInFlight() {
-        return static_cast<int>(std::count_if(EnemyBalkanTable.begin(), EnemyBalkanTable.end(),
-                                              [](const auto& b) { return b.Active != 0; }));
-    }
-    static int BlastsRunning() {
-        return static_cast<int>(
-            std::count_if(BlastTable.begin(), BlastTable.end(), [](const auto& b) { return b.Active != 0; }));
-    }
 };
 
 // ---- firing ---------------------------------------------------------------------------------
@@ -57,7 +49,7 @@ TEST_F(EnemyFireTest, UsableSlotsFollowTheStageInBothModes) {
             gameFrame = s.frame;
             PutPoni(0, 200, 50);
             for (int i = 0; i < 8; ++i) Fire_EnemyBalkan(0);
-            EXPECT_EQ(BulletsInFlight(), s.slots) << "frame " << s.frame << " mode " << mode;
+            EXPECT_EQ(CountActive(EnemyBalkanTable), s.slots) << "frame " << s.frame << " mode " << mode;
             // Always the lowest slots.
             for (int i = 0; i < s.slots; ++i) EXPECT_TRUE(EnemyBalkanTable[i].Active);
         }
@@ -125,7 +117,7 @@ TEST_F(EnemyFireTest, NobodyFiresBeforeFrame3000) {
     PutPoni(0, 200, 50);
     PutPoni(1, 220, 80, -3, 2);
     Tick_EnemyFire();
-    EXPECT_EQ(BulletsInFlight(), 0);
+    EXPECT_EQ(CountActive(EnemyBalkanTable), 0);
     EXPECT_EQ(PoniTable[0].FireWait, 0);
     EXPECT_EQ(PoniTable[1].FireWait, 1);
 }
@@ -138,7 +130,7 @@ TEST_F(EnemyFireTest, CountdownComesBeforeTheChoiceAndOnlyLivingPoniCount) {
     Tick_EnemyFire();
     EXPECT_EQ(PoniTable[0].FireWait, 4);
     // Slot 1 reached 0 in this very tick and, being lower, fires before slot 3.
-    EXPECT_EQ(BulletsInFlight(), 1);
+    EXPECT_EQ(CountActive(EnemyBalkanTable), 1);
     EXPECT_EQ(EnemyBalkanTable[0].Shooter, 1);
     EXPECT_EQ(PoniTable[1].FireWait, 6);
     EXPECT_EQ(PoniTable[3].FireWait, 0);
@@ -153,7 +145,7 @@ TEST_F(EnemyFireTest, ABlockedShooterBlocksEveryoneAbove) {
     PutPoni(2, 200, 50);
     PutPoni(5, 230, 90);
     for (int frame = 0; frame < 3; ++frame) Tick_EnemyFire();
-    EXPECT_EQ(BulletsInFlight(), 1);
+    EXPECT_EQ(CountActive(EnemyBalkanTable), 1);
     EXPECT_EQ(PoniTable[2].FireWait, 0);
     EXPECT_EQ(PoniTable[5].FireWait, 0);
     // A bullet in a slot beyond the limit does not block.
@@ -162,7 +154,7 @@ TEST_F(EnemyFireTest, ABlockedShooterBlocksEveryoneAbove) {
     Tick_EnemyFire();
     EXPECT_EQ(EnemyBalkanTable[0].Shooter, 2);
     EXPECT_EQ(PoniTable[5].FireWait, 0);
-    EXPECT_EQ(BulletsInFlight(), 2);
+    EXPECT_EQ(CountActive(EnemyBalkanTable), 2);
 }
 
 TEST_F(EnemyFireTest, TheDeadShipIsStillAimedAt) {
@@ -216,7 +208,7 @@ TEST_F(EnemyFireTest, UnshieldedHitDestroysTheShip) {
     EXPECT_FALSE(EnemyBalkanTable[2].Active);
     EXPECT_EQ(gameBackColor, 255u);
     EXPECT_EQ(host.beeps, 0);
-    ASSERT_EQ(BlastsRunning(), 1);
+    ASSERT_EQ(CountActive(BlastTable), 1);
     EXPECT_EQ(BlastTable[0].X, 72 - 48);
     EXPECT_EQ(BlastTable[0].Y, 120 - 48);
 }
@@ -230,7 +222,7 @@ TEST_F(EnemyFireTest, OneShieldPointAbsorbsOneBullet) {
     EXPECT_EQ(host.beeps, 1);
     EXPECT_EQ(gameBackColor, 255u);
     EXPECT_FALSE(EnemyBalkanTable[0].Active);
-    ASSERT_EQ(BlastsRunning(), 1);
+    ASSERT_EQ(CountActive(BlastTable), 1);
     EXPECT_EQ(BlastTable[0].X, 24);
     EXPECT_EQ(BlastTable[0].Y, 72);
 
@@ -265,12 +257,12 @@ TEST_F(EnemyFireTest, BulletsAfterTheKillingOneAreLeftAlone) {
     EXPECT_FALSE(EnemyBalkanTable[1].Active);
     EXPECT_TRUE(EnemyBalkanTable[4].Active);
     EXPECT_EQ(host.beeps, 1);
-    EXPECT_EQ(BlastsRunning(), 2);
+    EXPECT_EQ(CountActive(BlastTable), 2);
 
     // And a dead ship is not hit at all.
     Check_EnemyBalkanHits();
     EXPECT_TRUE(EnemyBalkanTable[4].Active);
-    EXPECT_EQ(BlastsRunning(), 2);
+    EXPECT_EQ(CountActive(BlastTable), 2);
 }
 
 // ---- rams -----------------------------------------------------------------------------------
@@ -303,14 +295,14 @@ TEST_F(EnemyFireTest, RamOnAShieldCostsAPointPerFrameAndSparesThePoni) {
         EXPECT_EQ(Player.Alive, -1);
         EXPECT_TRUE(PoniTable[6].Active);
         EXPECT_EQ(host.beeps, 2);
-        EXPECT_EQ(BlastsRunning(), 2);
+        EXPECT_EQ(CountActive(BlastTable), 2);
         // With the shield gone the ram destroys both, with one explosion only; the slot keeps
         // its FireWait for the next ぽに.
         Check_PoniRams();
         EXPECT_EQ(Player.Alive, 0);
         EXPECT_FALSE(PoniTable[6].Active);
         EXPECT_EQ(PoniTable[6].FireWait, 5);
-        EXPECT_EQ(BlastsRunning(), 3);
+        EXPECT_EQ(CountActive(BlastTable), 3);
     }
 }
 
@@ -325,7 +317,7 @@ TEST_F(EnemyFireTest, RamsAfterTheKillingOneAreLeftAlone) {
     EXPECT_TRUE(PoniTable[1].Active);
     EXPECT_FALSE(PoniTable[2].Active);
     EXPECT_TRUE(PoniTable[5].Active);
-    EXPECT_EQ(BlastsRunning(), 2);
+    EXPECT_EQ(CountActive(BlastTable), 2);
 }
 
 // ---- the shared hit operations --------------------------------------------------------------
@@ -336,7 +328,7 @@ TEST_F(EnemyFireTest, ShieldHitWithoutExplosion) {
     EXPECT_EQ(Player.Shield, 2);
     EXPECT_EQ(host.beeps, 1);
     EXPECT_EQ(gameBackColor, 255u);
-    EXPECT_EQ(BlastsRunning(), 0);
+    EXPECT_EQ(CountActive(BlastTable), 0);
 }
 
 // ---- stray bullets --------------------------------------------------------------------------
@@ -358,7 +350,7 @@ TEST_F(EnemyFireTest, StrayBulletSparesItsShooterAndDestroysOthersWithoutReward)
     EXPECT_TRUE(PoniTable[3].Active);
     EXPECT_EQ(gameScore, 120);
     EXPECT_EQ(gameHasKilled, 0);
-    ASSERT_EQ(BlastsRunning(), 1);
+    ASSERT_EQ(CountActive(BlastTable), 1);
     EXPECT_EQ(BlastTable[0].X, 68 - 48);
     EXPECT_EQ(BlastTable[0].Y, 58 - 48);
 }
@@ -388,7 +380,7 @@ TEST_F(EnemyFireTest, OneBulletMayDestroySeveralEvenAfterTheShipIsGone) {
     EXPECT_FALSE(PoniTable[7].Active);
     EXPECT_TRUE(PoniTable[9].Active);
     EXPECT_FALSE(EnemyBalkanTable[1].Active);
-    EXPECT_EQ(BlastsRunning(), 2);
+    EXPECT_EQ(CountActive(BlastTable), 2);
 }
 
 TEST_F(EnemyFireTest, NewcomerInTheShootersSlotIsImmuneToo) {
