@@ -27,11 +27,12 @@ cd "$play"
 "$program" --seed 4242 --record live.rep --trace live.jsonl >"$out/live.log" 2>&1 &
 game_pid=$!
 menu=$(viewable_window 'ぽに狩り')
-xdotool windowactivate --sync "$menu" 2>/dev/null || xdotool windowfocus --sync "$menu" 2>/dev/null || true
+# Clicks make windows active (there is no window manager); keys are real key presses.
+xdotool mousemove --window "$menu" 96 84 click 1
 sleep 0.3
-xdotool key --window "$menu" Return
+xdotool key Return
 game=$(viewable_window 'ゲーム画面')
-xdotool windowfocus --sync "$game" 2>/dev/null || true
+xdotool mousemove --window "$game" 5 5 click 1
 sleep 0.3
 
 # Fire all the way; climb, dive, slide right; a pause with the shield and the power-up keys.
