@@ -6,7 +6,7 @@
 #include "app/frmMenu.h"
 #include "platform/Types.h"
 #include "records/Config.h"
-#include "records/frmFonts.h"
+#include "records/frmCommon.h"
 
 namespace glbSystem {
 
@@ -23,23 +23,13 @@ QCheckBox* MakeBox(QWidget* parent, const QString& caption, int x, int y) {
     return box;
 }
 
-QPushButton* MakeButton(QWidget* parent, const QString& caption, const QString& tip, int x, int y) {
-    auto* button = new QPushButton(caption, parent);
-    button->setGeometry(x, y, 96, 27);
-    button->setToolTip(tip);
-    return button;
-}
-
 } // namespace
 
 frmConfig* Config_Window() { return g_open; }
 
 frmConfig::frmConfig() {
     g_open = this;
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("コンフィグ"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFont(Gothic_Font());
+    Setup_RecordsWindow(this, QStringLiteral("コンフィグ"));
     setFixedSize(320, 122);
 
     chkStar = MakeBox(this, QStringLiteral("星を描画する"), 12, 8);
@@ -48,9 +38,9 @@ frmConfig::frmConfig() {
     chkEasyBlast = MakeBox(this, QStringLiteral("爆炎を簡易描画する"), 166, 8);
     chkLimitBreak = MakeBox(this, QStringLiteral("リミッタ解除"), 166, 32);
 
-    cmdOK = MakeButton(this, QStringLiteral("&OK"), QStringLiteral("設定を適用してメニューに戻ります"), 8, 88);
-    cmdDefault = MakeButton(this, QStringLiteral("デフォルト(&D)"), QStringLiteral("各項目を初期値に戻します"), 112, 88);
-    cmdCancel = MakeButton(this, QStringLiteral("キャンセル"), QStringLiteral("設定を破棄してメニューに戻ります"), 216, 88);
+    cmdOK = Make_Button(this, QStringLiteral("&OK"), QStringLiteral("設定を適用してメニューに戻ります"), QRect(8, 88, 96, 27));
+    cmdDefault = Make_Button(this, QStringLiteral("デフォルト(&D)"), QStringLiteral("各項目を初期値に戻します"), QRect(112, 88, 96, 27));
+    cmdCancel = Make_Button(this, QStringLiteral("キャンセル"), QStringLiteral("設定を破棄してメニューに戻ります"), QRect(216, 88, 96, 27));
     cmdOK->setDefault(true);
 
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });

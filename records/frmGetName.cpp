@@ -8,7 +8,7 @@
 #include "platform/Sjis.h"
 #include "platform/Types.h"
 #include "records/Register.h"
-#include "records/frmFonts.h"
+#include "records/frmCommon.h"
 
 namespace glbSystem {
 
@@ -24,10 +24,7 @@ void Open_GetName() { Show_Centered(new frmGetName()); }
 
 frmGetName::frmGetName() {
     g_open = this;
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("ランキングに登録"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFont(Gothic_Font());
+    Setup_RecordsWindow(this, QStringLiteral("ランキングに登録"));
     setFixedSize(256, 74);
 
     txtName = new QLineEdit(this);

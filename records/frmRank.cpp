@@ -8,7 +8,7 @@
 #include "app/frmMenu.h"
 #include "platform/Platform.h"
 #include "records/Ranking.h"
-#include "records/frmFonts.h"
+#include "records/frmCommon.h"
 
 namespace glbSystem {
 
@@ -62,23 +62,13 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y, int w, con
     return label;
 }
 
-QPushButton* MakeButton(QWidget* parent, const QString& caption, const QString& tip, int x, int y) {
-    auto* button = new QPushButton(caption, parent);
-    button->setGeometry(x, y, 81, 27);
-    if (!tip.isEmpty()) button->setToolTip(tip);
-    return button;
-}
-
 } // namespace
 
 frmRank* Rank_Window() { return g_open; }
 
 frmRank::frmRank() {
     g_open = this;
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("ランキング"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFont(Gothic_Font());
+    Setup_RecordsWindow(this, QStringLiteral("ランキング"));
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
@@ -114,9 +104,9 @@ frmRank::frmRank() {
 
     const int buttonsY = RowTop(0) + kRowH + 12;
     const int right = kTimeX + kTimeW;
-    cmdRecover = MakeButton(this, QStringLiteral("初期化(&R)"), QStringLiteral("ランキングを初期化します"), kTitleX, buttonsY);
-    cmdUpdate = MakeButton(this, QStringLiteral("更新(&U)"), QStringLiteral("最新の情報に更新します"), right - 170, buttonsY);
-    cmdMenu = MakeButton(this, QStringLiteral("戻る(&B)"), QString(), right - 81, buttonsY);
+    cmdRecover = Make_Button(this, QStringLiteral("初期化(&R)"), QStringLiteral("ランキングを初期化します"), QRect(kTitleX, buttonsY, 81, 27));
+    cmdUpdate = Make_Button(this, QStringLiteral("更新(&U)"), QStringLiteral("最新の情報に更新します"), QRect(right - 170, buttonsY, 81, 27));
+    cmdMenu = Make_Button(this, QStringLiteral("戻る(&B)"), QString(), QRect(right - 81, buttonsY, 81, 27));
     cmdUpdate->setDefault(true);
 
     connect(cmdRecover, &QPushButton::clicked, this, [this] { cmdRecover_Click(); });
