@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "enemies/Blasts.h"
+#include "enemies/Drift.h"
 #include "enemies/Waves.h"
 #include "game/glbMain.h"
 #include "platform/Platform.h"
@@ -71,13 +72,7 @@ void Fire_EnemyBalkan(int poniIndex) {
     bullet.Y = static_cast<int16_t>(poni.Y + poni.Height - 4);
 }
 
-void Move_EnemyBalkans() {
-    for (auto& bullet : EnemyBalkanTable) {
-        if (!bullet.Active) continue;
-        bullet.X = static_cast<int16_t>(bullet.X + bullet.Vx);
-        if (bullet.X <= -bullet.Width || bullet.X >= 320) bullet.Active = False;
-    }
-}
+void Move_EnemyBalkans() { Drift_Table(EnemyBalkanTable); }
 
 void Check_EnemyBalkanHits() {
     for (auto& bullet : EnemyBalkanTable) {

@@ -2,6 +2,7 @@
 
 #include "draw/SpriteSizes.h"
 #include "enemies/Blasts.h"
+#include "enemies/Drift.h"
 #include "enemies/EnemyFire.h"
 #include "enemies/Waves.h"
 #include "game/glbMain.h"
@@ -51,13 +52,7 @@ void Drop_Item(int poniIndex, int16_t x, int16_t y) {
     item.Y = static_cast<int16_t>(CInt(y - item.Height / 2.0));
 }
 
-void Move_Items() {
-    for (auto& item : ItemTable) {
-        if (!item.Active) continue;
-        item.X = static_cast<int16_t>(item.X + item.Vx);
-        if (item.X <= -item.Width || item.X >= 320) item.Active = False;
-    }
-}
+void Move_Items() { Drift_Table(ItemTable); }
 
 void PickUp_Items() {
     if (!Player.Alive) return;
