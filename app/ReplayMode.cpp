@@ -7,7 +7,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "game/ReplayPlayer.h"
+#include "replay/ReplayPlayer.h"
 #include "game/frmMain.h"
 
 namespace glbSystem {

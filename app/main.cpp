@@ -9,7 +9,7 @@
 #include "app/Fonts.h"
 #include "app/ReplayMode.h"
 #include "app/glbSystem.h"
-#include "game/Recorder.h"
+#include "replay/Recorder.h"
 #include "game/frmMain.h"
 #include "platform/LiveHost.h"
 #include "platform/QtMediaPlayer.h"

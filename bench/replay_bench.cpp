@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "game/ReplayPlayer.h"
+#include "replay/ReplayPlayer.h"
 
 namespace {
 

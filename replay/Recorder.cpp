@@ -1,4 +1,4 @@
-#include "game/Recorder.h"
+#include "replay/Recorder.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "game/Trace.h"
+#include "replay/Trace.h"
 
 #include <charconv>
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "game/Replay.h"
-#include "game/Trace.h"
+#include "replay/Replay.h"
+#include "replay/Trace.h"
 #include "game/glbMain.h"
 #include "platform/Platform.h"
 #include "records/Ranking.h"

@@ -1,4 +1,4 @@
-#include "game/Replay.h"
+#include "replay/Replay.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "game/ReplayPlayer.h"
+#include "replay/ReplayPlayer.h"
 
 #include "enemies/Blasts.h"
 #include "enemies/Boss.h"

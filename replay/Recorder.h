@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "game/Replay.h"
-#include "game/Trace.h"
+#include "replay/Replay.h"
+#include "replay/Trace.h"
 #include "game/glbMain.h"
 #include "platform/Platform.h"
 
