@@ -3,11 +3,14 @@
 #include <QApplication>
 #include <QEvent>
 #include <QWidget>
+#include <cerrno>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
+#include <cstring>
+#include <optional>
+#include <sys/stat.h>
 
 #include "replay/ReplayPlayer.h"
+#include "replay/Text.h"
 #include "game/frmMain.h"
 
 namespace glbSystem {
@@ -32,22 +35,27 @@ protected:
     }
 };
 
-bool ReadFile(const QString& path, std::string& text) {
-    std::ifstream in(path.toStdString(), std::ios::binary);
-    if (!in) return false;
-    std::ostringstream all;
-    all << in.rdbuf();
-    text = all.str();
-    return !in.bad();
+// The whole file; empty when it could be read, why not otherwise.
+std::string ReadFile(const std::string& path, std::string& text) {
+    struct stat st {};
+    if (stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return "it is a folder";
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return std::strerror(errno);
+    char block[1 << 16];
+    size_t n;
+    while ((n = std::fread(block, 1, sizeof block, file)) > 0) text.append(block, n);
+    const int error = std::ferror(file) ? errno : 0;
+    std::fclose(file);
+    return error ? std::strerror(error) : "";
 }
 
 } // namespace
 
 int Play_ReplayFile(const ReplayRequest& request, platform::Host* live) {
-    const std::string name = request.file.toStdString();
+    const std::string name = replay::Printable(request.file);
     std::string text;
-    if (!ReadFile(request.file, text)) {
-        std::fprintf(stderr, "ponigari: cannot read the replay %s\n", name.c_str());
+    if (const std::string why = ReadFile(request.file, text); !why.empty()) {
+        std::fprintf(stderr, "ponigari: cannot read the replay %s: %s\n", name.c_str(), why.c_str());
         return 1;
     }
     replay::Replay r;
@@ -57,29 +65,21 @@ int Play_ReplayFile(const ReplayRequest& request, platform::Host* live) {
         return 1;
     }
 
-    std::FILE* traceFile = nullptr;
-    if (!request.trace.isEmpty()) {
-        const std::string tracePath = request.trace.toStdString();
-        traceFile = tracePath == "-" ? stdout : std::fopen(tracePath.c_str(), "wb");
-        if (!traceFile) {
-            std::fprintf(stderr, "ponigari: cannot write the trace to %s\n", tracePath.c_str());
-            return 1;
-        }
-    }
-    {
-        replay::TraceWriter trace(traceFile ? traceFile : stdout);
-        KeyboardMuffler muffler;
-        if (live) qApp->installEventFilter(&muffler);
-        replay::Play_Replay(r, {live, traceFile ? &trace : nullptr, request.frames});
-        if (live) qApp->removeEventFilter(&muffler);
-    }
-    const bool written = traceFile == stdout ? std::fflush(stdout) == 0 && !std::ferror(stdout)
-                                              : !traceFile || std::fclose(traceFile) == 0;
-    if (!written) {
-        std::fprintf(stderr, "ponigari: cannot write the trace to %s\n", request.trace.toStdString().c_str());
+    std::optional<replay::TraceFile> trace;
+    if (!request.trace.empty()) trace.emplace(request.trace);
+    auto traceFailed = [&] {
+        std::fprintf(stderr, "ponigari: cannot write the trace to %s: %s\n", replay::Printable(request.trace).c_str(),
+                     trace->Reason().c_str());
         return 1;
-    }
-    return 0;
+    };
+    if (trace && !trace->Writer()) return traceFailed();
+    KeyboardMuffler muffler;
+    if (live) qApp->installEventFilter(&muffler);
+    const replay::PlayOutcome outcome = replay::Play_Replay(r, {live, trace ? trace->Writer() : nullptr, request.frames});
+    if (live) qApp->removeEventFilter(&muffler);
+    if (!outcome.desync.empty()) std::fprintf(stderr, "ponigari: %s: %s\n", name.c_str(), outcome.desync.c_str());
+    if (trace && !trace->Close()) return traceFailed();
+    return outcome.desync.empty() ? 0 : 3;
 }
 
 } // namespace glbSystem

@@ -1,7 +1,7 @@
 #pragma once
 // The command line's replay modes: a replay file played in the game window or headless.
-#include <QString>
 #include <cstdint>
+#include <string>
 
 namespace platform {
 class Host;
@@ -10,14 +10,15 @@ class Host;
 namespace glbSystem {
 
 struct ReplayRequest {
-    QString file;
-    QString trace;        // empty for none, "-" for standard output
+    std::string file;     // file names as the command line gave their bytes
+    std::string trace;    // empty for none, "-" for standard output
     int64_t frames = -1;  // most passes to run; negative for no limit
 };
 
 // Plays the replay; with a live host in the game window at its pace, without one headless.
 // Returns the exit code: 0 when the replay ran to its end, 1 (after a one-line message) when
-// it cannot be read or is malformed, or the trace cannot be written.
+// it cannot be read or is malformed, or the trace cannot be written, 3 (after a one-line
+// message) when the game does not end as the replay's end line says.
 int Play_ReplayFile(const ReplayRequest& request, platform::Host* live);
 
 } // namespace glbSystem

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "app/CommandLine.h"
 #include "app/Fonts.h"
 #include "app/ReplayMode.h"
 #include "app/glbSystem.h"
@@ -36,11 +37,15 @@ QString Usage(const QCommandLineParser& parser) {
 
 int main(int argc, char** argv) {
     QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    for (int i = 0; i < argc; ++i) arguments << glbSystem::Argument_Text(argv[i]);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("ぽに狩り — a horizontal shoot-'em-up."));
-    const QCommandLineOption helpOption = parser.addHelpOption();
+    // Qt's own help option would also list --help-all, for Qt's options, which this parser
+    // does not take.
+    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
+                                        QStringLiteral("Displays help on commandline options."));
+    parser.addOption(helpOption);
     QCommandLineOption seedOption(QStringLiteral("seed"), QStringLiteral("Seed the random generator with S instead of the clock."),
                                   QStringLiteral("S"));
     QCommandLineOption platformOption(QStringLiteral("platform"), QStringLiteral("Qt platform plugin to use."),
@@ -89,7 +94,15 @@ int main(int argc, char** argv) {
     if (!replaying && parser.isSet(framesOption)) misuse = "--frames limits a replay: give --replay FILE";
     if (replaying && parser.isSet(recordOption)) misuse = "--record and --replay do not go together";
     if (replaying && parser.isSet(seedOption)) misuse = "a replay brings its own seed: leave out --seed";
-    glbSystem::ReplayRequest replayRequest{parser.value(replayOption), parser.value(traceOption), -1};
+    glbSystem::ReplayRequest replayRequest{glbSystem::File_Bytes(parser.value(replayOption)),
+                                           glbSystem::File_Bytes(parser.value(traceOption)), -1};
+    const std::string recordPath = glbSystem::File_Bytes(parser.value(recordOption));
+    if (parser.isSet(traceOption) && replayRequest.trace != "-") {
+        if (replaying && glbSystem::Same_File(replayRequest.file, replayRequest.trace))
+            misuse = "--trace names the replay file, which it would overwrite";
+        if (parser.isSet(recordOption) && glbSystem::Same_File(recordPath, replayRequest.trace))
+            misuse = "--trace and --record name the same file";
+    }
     if (parser.isSet(framesOption)) {
         bool ok = false;
         replayRequest.frames = parser.value(framesOption).toLongLong(&ok);
@@ -126,8 +139,8 @@ int main(int argc, char** argv) {
     }
     // Every game is seeded on its own from the run's seed, recorded or not.
     replay::Recorder recorder(host, seed);
-    recorder.RecordTo(parser.value(recordOption).toStdString());
-    recorder.TraceTo(parser.value(traceOption).toStdString());
+    recorder.RecordTo(recordPath);
+    recorder.TraceTo(replayRequest.trace);
     platform::InstallHost(&recorder);
     glbMain::gameObserver = &recorder;
 
@@ -136,5 +149,6 @@ int main(int argc, char** argv) {
     glbMain::gameObserver = nullptr;
     platform::InstallHost(&host);
     glbMain::InstallWindow(nullptr);
-    return code;
+    // A replay or trace that was asked for and lost fails the run.
+    return code == 0 && !recorder.Error().empty() ? 1 : code;
 }

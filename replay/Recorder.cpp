@@ -1,12 +1,37 @@
 #include "replay/Recorder.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <sys/stat.h>
 
 #include "platform/Random.h"
+#include "replay/Text.h"
 
 namespace replay {
 
 using namespace platform;
+
+namespace {
+
+// Writes a whole file, empty when it could, why not otherwise. A regular file is written
+// beside the target and renamed over it, so that it is never half written; anything else (a
+// device, a pipe) is written in place and must not be replaced.
+std::string Write_File(const std::string& path, const std::string& text) {
+    struct stat st {};
+    const bool inPlace = stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode);
+    const std::string target = inPlace ? path : path + ".tmp";
+    std::FILE* file = std::fopen(target.c_str(), "wb");
+    if (!file) return std::strerror(errno);
+    int error = std::fwrite(text.data(), 1, text.size(), file) == text.size() ? 0 : errno;
+    if (std::fclose(file) != 0 && !error) error = errno;
+    if (!error && !inPlace && std::rename(target.c_str(), path.c_str()) != 0) error = errno;
+    if (!error) return {};
+    if (!inPlace) std::remove(target.c_str());
+    return std::strerror(error);
+}
+
+} // namespace
 
 uint64_t GameSeed(uint64_t runSeed, uint64_t game) { return runSeed + game; }
 
@@ -31,7 +56,7 @@ bool Recorder::KeyHeld(int vk) {
 int Recorder::MessageBox(const std::string& prompt, const std::string& title, int buttons) {
     const int answer = live_.MessageBox(prompt, title, buttons);
     if (inGame_) {
-        if (trace_) trace_->Box(title, prompt);
+        if (trace_) trace_->Writer()->Box(title, prompt);
         if (buttons == MB_YESNO && !replayPath_.empty()) replay_.answers.push_back({glbMain::gamePass, answer == IDYES});
     }
     return answer;
@@ -55,13 +80,9 @@ void Recorder::GameStarting() {
     }
     CloseTrace();
     if (!tracePath_.empty()) {
-        traceFile_ = tracePath_ == "-" ? stdout : std::fopen(tracePath_.c_str(), "wb");
-        if (traceFile_) {
-            trace_ = std::make_unique<TraceWriter>(traceFile_);
-            trace_->Begin();
-        } else {
-            Warn("cannot write the trace to " + tracePath_);
-        }
+        trace_ = std::make_unique<TraceFile>(tracePath_);
+        if (trace_->Writer()) trace_->Writer()->Begin();
+        else CloseTrace();
     }
 }
 
@@ -72,7 +93,7 @@ void Recorder::PassStarting() {
 }
 
 void Recorder::PassEnded() {
-    if (trace_) trace_->Pass();
+    if (trace_) trace_->Writer()->Pass();
 }
 
 void Recorder::KeyEventHandled(const char* name) {
@@ -85,31 +106,25 @@ void Recorder::KeyEventHandled(const char* name) {
 
 void Recorder::GameEnded() {
     inGame_ = false;
-    if (trace_) trace_->Finish(Stop::None);
+    glbSystem::RankRecord result;
+    replay_.end = EndItem{glbMain::gamePass, Game_Ending(result), glbMain::gameScore};
+    if (trace_) trace_->Writer()->Finish(Stop::None);
     CloseTrace();
     if (replayPath_.empty()) return;
-    // Written beside the target and renamed over it, so a replay file is never half written.
-    const std::string text = Format(replay_);
-    const std::string temporary = replayPath_ + ".tmp";
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    bool ok = file && std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    if (file) ok = std::fclose(file) == 0 && ok;
-    ok = ok && std::rename(temporary.c_str(), replayPath_.c_str()) == 0;
-    if (!ok) {
-        std::remove(temporary.c_str());
-        Warn("cannot write the replay to " + replayPath_);
-    }
+    if (const std::string why = Write_File(replayPath_, Format(replay_)); !why.empty())
+        Warn("cannot write the replay to " + Printable(replayPath_) + ": " + why);
 }
 
 void Recorder::Warn(std::string message) {
-    error_ = std::move(message);
-    std::fprintf(stderr, "ponigari: %s\n", error_.c_str());
+    // Every game of a run meets the same full disk: each failure is said once.
+    if (!said_.insert(message).second) return;
+    std::fprintf(stderr, "ponigari: %s\n", message.c_str());
+    if (error_.empty()) error_ = std::move(message);
 }
 
 void Recorder::CloseTrace() {
+    if (trace_ && !trace_->Close()) Warn("cannot write the trace to " + Printable(tracePath_) + ": " + trace_->Reason());
     trace_.reset();
-    if (traceFile_ && traceFile_ != stdout) std::fclose(traceFile_);
-    traceFile_ = nullptr;
 }
 
 } // namespace replay

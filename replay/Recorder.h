@@ -2,8 +2,8 @@
 // A live run's games: each is seeded on its own, so that it can be replayed, and, when asked,
 // recorded to a replay file and traced pass by pass.
 #include <cstdint>
-#include <cstdio>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "replay/Replay.h"
@@ -28,7 +28,7 @@ public:
     void TraceTo(std::string path) { tracePath_ = std::move(path); }
     // The replay of the game running or last played.
     const Replay& Current() const { return replay_; }
-    // Set when the last replay or trace could not be written.
+    // Set when a replay or trace of this run could not be written: the first such failure.
     const std::string& Error() const { return error_; }
 
     int32_t TimeMs() override { return live_.TimeMs(); }
@@ -59,6 +59,7 @@ private:
     uint64_t runSeed_;
     uint64_t games_ = 0;
     std::string replayPath_, tracePath_, error_;
+    std::set<std::string> said_;
     bool inGame_ = false;
     Replay replay_;
     // All polls of a pass see the keys as they were at its first poll, so that the mask a
@@ -66,8 +67,7 @@ private:
     bool snapped_ = false;
     int snapMask_ = 0;
     int lastMask_ = 0;
-    std::FILE* traceFile_ = nullptr;
-    std::unique_ptr<TraceWriter> trace_;
+    std::unique_ptr<TraceFile> trace_;
 };
 
 } // namespace replay

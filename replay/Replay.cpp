@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "replay/Text.h"
+
 #include "game/Keys.h"
 #include "platform/Platform.h"
 #include "records/Config.h"
@@ -13,6 +15,7 @@ namespace replay {
 namespace {
 
 constexpr const char* kKeyNames[] = {"ctrl", "enter", "esc", "f7", "f8", "f9", "f10", "f11", "unhide"};
+constexpr const char* kEndingNames[] = {"clear", "gameover", "aborted"};
 constexpr std::string_view kHeader = "ponigari-replay";
 // Far beyond any game, and small enough that a pass number never overflows when counted on.
 constexpr int64_t kMaxPass = int64_t{1} << 53;
@@ -29,6 +32,9 @@ std::vector<std::string_view> Words(std::string_view line) {
     }
     return words;
 }
+
+// A word of the file as a message shows it.
+std::string Quoted(std::string_view word) { return "'" + Printable(word) + "'"; }
 
 template <typename T>
 bool Number(std::string_view word, T& value) {
@@ -48,14 +54,16 @@ public:
         if (w.empty()) return true;
         if (!header_) {
             if (w[0] != kHeader || w.size() != 2) return Fail("not a replay: the first line must be 'ponigari-replay 1'");
-            if (w[1] != "1") return Fail("unsupported replay version '" + std::string(w[1]) + "'");
+            if (w[1] != "1") return Fail("unsupported replay version " + Quoted(w[1]));
             return header_ = true;
         }
+        if (ended_) return Fail(Quoted(w[0]) + " after the end line");
         if (w[0] == "seed") return Seed(w);
         if (w[0] == "config") return Flags(w, r_.config.data(), r_.config.size(), hasConfig_);
         if (w[0] == "ranking") return Flags(w, r_.ranking.data(), r_.ranking.size(), hasRanking_);
         if (w[0] == "keys" || w[0] == "event" || w[0] == "hold" || w[0] == "answer") return PassLine(w);
-        return Fail("unknown item '" + std::string(w[0]) + "'");
+        if (w[0] == "end") return End(w);
+        return Fail("unknown item " + Quoted(w[0]));
     }
 
     bool Finish() {
@@ -90,44 +98,66 @@ private:
         if (w.size() != count + 1) return Fail(item + " takes " + std::to_string(count) + " values of 0 or 1");
         for (size_t i = 0; i < count; ++i)
             if (!Number(w[i + 1], flags[i]) || (flags[i] != 0 && flags[i] != 1))
-                return Fail(item + " value '" + std::string(w[i + 1]) + "' is not 0 or 1");
+                return Fail(item + " value " + Quoted(w[i + 1]) + " is not 0 or 1");
         return seen = true;
+    }
+
+    // The pass number of a line that names one, in order after those before it.
+    bool Pass(const std::vector<std::string_view>& w, int64_t& pass) {
+        const std::string item(w[0]);
+        if (!StartKnown()) return Fail("'" + item + "' before the seed, config and ranking lines");
+        if (!Number(w[1], pass) || pass < 0 || pass > kMaxPass) return Fail("bad pass number " + Quoted(w[1]));
+        if (pass < lastPass_)
+            return Fail("pass " + std::to_string(pass) + " comes after pass " + std::to_string(lastPass_));
+        lastPass_ = pass;
+        return true;
+    }
+
+    bool End(const std::vector<std::string_view>& w) {
+        if (w.size() != 4) return Fail("end takes the pass count, clear, gameover or aborted, and the score");
+        EndItem end{};
+        if (!Pass(w, end.pass)) return false;
+        int k = 0;
+        while (k < 3 && w[2] != kEndingNames[k]) ++k;
+        if (k == 3) return Fail("a game ends as clear, gameover or aborted, not " + Quoted(w[2]));
+        end.ending = static_cast<Ending>(k);
+        if (!Number(w[3], end.score)) return Fail("bad score " + Quoted(w[3]));
+        r_.end = end;
+        return ended_ = true;
     }
 
     bool PassLine(const std::vector<std::string_view>& w) {
         const std::string item(w[0]);
-        if (!StartKnown()) return Fail("'" + item + "' before the seed, config and ranking lines");
         if (w.size() != 3) return Fail(item + " takes a pass number and one value");
         int64_t pass = 0;
-        if (!Number(w[1], pass) || pass < 0 || pass > kMaxPass) return Fail("bad pass number '" + std::string(w[1]) + "'");
-        if (pass < lastPass_)
-            return Fail("pass " + std::to_string(pass) + " comes after pass " + std::to_string(lastPass_));
-        lastPass_ = pass;
+        if (!Pass(w, pass)) return false;
         const std::string_view value = w[2];
         if (item == "keys") {
             int mask = 0;
-            if (!Number(value, mask) || mask < 0 || mask > 63) return Fail("bad key mask '" + std::string(value) + "'");
+            if (!Number(value, mask) || mask < 0 || mask > 63) return Fail("bad key mask " + Quoted(value));
             r_.keys.push_back({pass, mask});
         } else if (item == "answer") {
-            if (value != "yes" && value != "no") return Fail("answer takes yes or no, not '" + std::string(value) + "'");
+            if (value != "yes" && value != "no") return Fail("answer takes yes or no, not " + Quoted(value));
             r_.answers.push_back({pass, value == "yes"});
         } else {
             Key key{};
             if (!KeyFromName(value, key) || (item == "event" && key == Key::Unhide))
-                return Fail("unknown key event '" + std::string(value) + "'");
+                return Fail("unknown key event " + Quoted(value));
             (item == "event" ? r_.events : r_.holds).push_back({pass, key});
         }
         return true;
     }
 
     Replay& r_;
-    bool header_ = false, hasSeed_ = false, hasConfig_ = false, hasRanking_ = false;
+    bool header_ = false, hasSeed_ = false, hasConfig_ = false, hasRanking_ = false, ended_ = false;
     int64_t lastPass_ = 0;
 };
 
 } // namespace
 
 const char* KeyName(Key key) { return kKeyNames[static_cast<int>(key)]; }
+
+const char* EndingName(Ending ending) { return kEndingNames[static_cast<int>(ending)]; }
 
 bool KeyFromName(std::string_view name, Key& key) {
     for (int k = 0; k <= static_cast<int>(Key::Unhide); ++k)
@@ -162,15 +192,15 @@ int MaskBit(int vk) {
 ParseResult Parse(std::string_view text, Replay& out) {
     out = Replay{};
     Parser parser(out);
+    // Editors on other systems add a byte-order mark or end lines in CR LF or CR alone.
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
     size_t start = 0;
     while (start < text.size()) {
-        size_t end = text.find('\n', start);
+        size_t end = text.find_first_of("\r\n", start);
         if (end == std::string_view::npos) end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         ++parser.line;
-        if (!parser.Line(line)) return parser.result;
-        start = end + 1;
+        if (!parser.Line(text.substr(start, end - start))) return parser.result;
+        start = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
     }
     if (!parser.Finish()) return parser.result;
     return {true, 0, {}};
@@ -194,6 +224,9 @@ std::string Format(const Replay& r) {
     std::stable_sort(lines.begin(), lines.end(),
                      [](const Line& a, const Line& b) { return a.pass != b.pass ? a.pass < b.pass : a.rank < b.rank; });
     for (const auto& l : lines) text += l.item + (' ' + std::to_string(l.pass)) + ' ' + l.value + '\n';
+    if (r.end)
+        text += "end " + std::to_string(r.end->pass) + ' ' + EndingName(r.end->ending) + ' ' +
+                std::to_string(r.end->score) + '\n';
     return text;
 }
 

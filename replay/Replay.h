@@ -1,9 +1,11 @@
 #pragma once
 // A game's replay: what the rules depend on besides their own code. The seed, the settings
 // and the ranking rows in use at game start, the keys the polls of each pass found held, the
-// key events with the place they were handled, and the answers to Yes/No boxes.
+// key events with the place they were handled, and the answers to Yes/No boxes; and, in
+// recorded replays, how the game ended, so that a playback can tell it went astray.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,6 +30,16 @@ struct KeysItem { int64_t pass; int mask; };
 struct EventItem { int64_t pass; Key key; };
 struct AnswerItem { int64_t pass; bool yes; };
 
+enum class Ending { Clear, GameOver, Aborted };
+const char* EndingName(Ending ending);
+// The game ended after `pass` passes with this score.
+struct EndItem {
+    int64_t pass;
+    Ending ending;
+    int32_t score;
+    bool operator==(const EndItem&) const = default;
+};
+
 struct Replay {
     uint64_t seed = 0;
     // BGM STAR EASYBLAST HARDMODE LIMITER, each 0 or 1.
@@ -38,6 +50,7 @@ struct Replay {
     std::vector<EventItem> events;  // between passes
     std::vector<EventItem> holds;   // inside a pass's pause hold
     std::vector<AnswerItem> answers;
+    std::optional<EndItem> end;  // absent in replays written before games ended on record
 };
 
 struct ParseResult {
@@ -46,8 +59,11 @@ struct ParseResult {
     std::string message;
 };
 
+// Accepts a leading UTF-8 byte-order mark and LF, CRLF or CR line ends. Messages show the
+// file's words as Printable shows them.
 ParseResult Parse(std::string_view text, Replay& out);
 std::string Format(const Replay& r);
+
 
 // The settings and ranking rows a replay starts from, taken from the program's state, and
 // applied back to it (switches -1/0, hard mode 0/1, Used -1/0).

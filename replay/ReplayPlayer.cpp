@@ -132,13 +132,37 @@ const EventItem* ReplayPlayer::NextHold() {
     return holdsAt_ < holds.size() && holds[holdsAt_].pass == pass_ ? &holds[holdsAt_] : nullptr;
 }
 
+namespace {
+
+std::string Told(const EndItem& end) {
+    return std::string(EndingName(end.ending)) + ", score " + std::to_string(end.score);
+}
+
+std::string Desync(const std::optional<EndItem>& recorded, const PlayOutcome& played) {
+    if (!recorded || (played.stop == Stop::Limit && played.end.pass < recorded->pass)) return {};
+    const EndItem& want = *recorded;
+    const std::string at = "desync at pass " + std::to_string(played.end.pass) + ": ";
+    const std::string ends = "the replay ends at pass " + std::to_string(want.pass) + " (" + Told(want) + ")";
+    switch (played.stop) {
+    case Stop::Stalled: return at + "the pause waits for keys the replay does not have; " + ends;
+    case Stop::Limit: return at + "the game goes on where " + ends;
+    case Stop::None: break;
+    }
+    if (played.end == want) return {};
+    return at + "the game ended (" + Told(played.end) + ") where " + ends;
+}
+
+} // namespace
+
 PlayOutcome Play_Replay(const Replay& replay, const PlayOptions& options) {
     using namespace glbMain;
     Forget_EarlierGames();
     Apply_Start(replay);
     ReplayPlayer player(replay, options.live);
     player.SetTrace(options.trace);
-    player.SetPassLimit(options.passLimit);
+    int64_t limit = options.passLimit;
+    if (replay.end && (limit < 0 || limit > replay.end->pass)) limit = replay.end->pass;
+    player.SetPassLimit(limit);
     GameObserver* const observer = gameObserver;
     const bool drawing = gameDrawFrames;
     InstallHost(&player);
@@ -148,6 +172,8 @@ PlayOutcome Play_Replay(const Replay& replay, const PlayOptions& options) {
     PlayOutcome outcome;
     try {
         Run_Game(outcome.result);
+        glbSystem::RankRecord result;
+        outcome.end.ending = Game_Ending(result);
     } catch (const Stopped& stopped) {
         // The loop was left in the middle: close what it would have closed.
         outcome.stop = stopped.why;
@@ -156,6 +182,9 @@ PlayOutcome Play_Replay(const Replay& replay, const PlayOptions& options) {
         Window().SetPauseVisible(false);
         Window().Unload();
     }
+    outcome.end.pass = gamePass;
+    outcome.end.score = gameScore;
+    outcome.desync = Desync(replay.end, outcome);
     if (options.trace) options.trace->Finish(outcome.stop);
 
     gameDrawFrames = drawing;

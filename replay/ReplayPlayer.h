@@ -73,10 +73,15 @@ struct PlayOptions {
 struct PlayOutcome {
     Stop stop = Stop::None;
     glbSystem::RankRecord result;  // all zero unless the game gave one
+    EndItem end{};                 // the passes run, the ending (when stop is None), the score
+    // Empty unless the replay's end line tells another story than the game: then how they
+    // differ, beginning with the first pass where they do.
+    std::string desync;
 };
 
 // Applies the replay's settings and ranking rows, plays the game, writes the trace's final
-// object. The live host (or none) is the installed host afterwards.
+// object. The live host (or none) is the installed host afterwards. A replay with an end line
+// plays no pass beyond it.
 PlayOutcome Play_Replay(const Replay& replay, const PlayOptions& options = {});
 
 } // namespace replay

@@ -1,6 +1,8 @@
 #include "replay/Trace.h"
 
+#include <cerrno>
 #include <charconv>
+#include <cstring>
 
 #include "enemies/Blasts.h"
 #include "enemies/Boss.h"
@@ -142,18 +144,17 @@ void TraceWriter::Box(std::string_view title, std::string_view prompt) {
     boxes_.emplace_back(prompt);
 }
 
+Ending Game_Ending(glbSystem::RankRecord& result) {
+    if (gameAborted) return Ending::Aborted;
+    Make_Result(result);
+    return result.Clear ? Ending::Clear : Ending::GameOver;
+}
+
 void TraceWriter::Finish(Stop stop) {
-    // A game that ended by itself gave a result unless it was abandoned; the result is what
-    // the game flow makes of the final state.
+    // A game that ended by itself gave a result unless it was abandoned.
     glbSystem::RankRecord result;
     const char* end = stop == Stop::Stalled ? "stalled" : "limit";
-    if (stop == Stop::None) {
-        end = "aborted";
-        if (!gameAborted) {
-            Make_Result(result);
-            end = result.Clear ? "clear" : "gameover";
-        }
-    }
+    if (stop == Stop::None) end = EndingName(Game_Ending(result));
     std::string& o = buf_;
     o += "{\"end\":\"";
     o += end;
@@ -170,12 +171,39 @@ void TraceWriter::Finish(Stop stop) {
     Row(o, "],\"result\":", result.Used, result.Score, result.Mode, result.Clear);
     o += "}\n";
     Flush();
-    std::fflush(out_);
+    if (!error_ && std::fflush(out_) != 0) error_ = errno;
 }
 
 void TraceWriter::Flush() {
-    if (!buf_.empty()) std::fwrite(buf_.data(), 1, buf_.size(), out_);
+    // A full disk shows at some write of the buffer or at the flush behind it.
+    if (!error_ && !buf_.empty() && std::fwrite(buf_.data(), 1, buf_.size(), out_) != buf_.size()) error_ = errno;
+    if (!error_ && std::ferror(out_)) error_ = errno ? errno : EIO;
     buf_.clear();
+}
+
+TraceFile::TraceFile(const std::string& path) {
+    file_ = path == "-" ? stdout : std::fopen(path.c_str(), "wb");
+    if (file_) writer_ = std::make_unique<TraceWriter>(file_);
+    else reason_ = std::strerror(errno);
+}
+
+TraceFile::~TraceFile() { Close(); }
+
+bool TraceFile::Close() {
+    if (closed_ || !file_) return reason_.empty();
+    closed_ = true;
+    writer_->Flush();
+    int error = writer_->Error();
+    writer_.reset();
+    if (file_ == stdout) {
+        if (std::fflush(stdout) != 0 && !error) error = errno;
+        if (std::ferror(stdout) && !error) error = EIO;
+    } else if (std::fclose(file_) != 0 && !error) {
+        error = errno;
+    }
+    file_ = nullptr;
+    if (error) reason_ = std::strerror(error);
+    return !error;
 }
 
 } // namespace replay

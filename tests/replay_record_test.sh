@@ -65,6 +65,8 @@ echo "live game: $passes passes; $(tail -1 live.jsonl)"
 grep -q '^hold [0-9]* f9$' live.rep || fail "the pause's F9 is not in the replay"
 grep -q '^hold [0-9]* ctrl$' live.rep || fail "the resuming Ctrl is not in the replay"
 grep -q '^event [0-9]* esc$' live.rep || fail "the Esc is not in the replay"
+[ "$(tail -1 live.rep)" = "end $passes aborted $(tail -2 live.jsonl | head -1 | sed 's/.*"score":\([0-9]*\).*/\1/')" ] ||
+  fail "the replay does not end with the game's end line"
 [ "$(grep -c '^keys ' live.rep)" -ge 6 ] || fail "the moves are not in the replay"
 grep -q '"end":"aborted"' live.jsonl || fail "the live game did not end as abandoned"
 # After F9 and F8 in the pause: speed 4, all weapons at power 8, shield 8.

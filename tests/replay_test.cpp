@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 
 #include "enemies/Boss.h"
 #include "enemies/Waves.h"
@@ -110,6 +111,17 @@ TEST(ReplayFileTest, ReadsEveryItemWithCommentsBlanksAndWindowsLineEnds) {
     EXPECT_TRUE(r.answers[1].yes);
 }
 
+TEST(ReplayFileTest, ReadsAByteOrderMarkCrLineEndsAndTheEndLine) {
+    const std::string text = "ponigari-replay 1\nseed 7\nconfig 1 1 0 0 1\nranking 0 0 0 0 0 0\nkeys 3 1\nend 420 clear -30\n";
+    std::string mac = "\xEF\xBB\xBF" + text;
+    std::replace(mac.begin(), mac.end(), '\n', '\r');
+    const Replay r = Parsed(mac);
+    ASSERT_EQ(r.keys.size(), 1u);
+    EXPECT_EQ(r.keys[0].pass, 3);
+    EXPECT_EQ(r.end, (EndItem{420, Ending::Clear, -30}));
+    EXPECT_EQ(Format(r), text);
+}
+
 TEST(ReplayFileTest, WritesPassesInOrderAndWhatHappensWithinAPassInItsOrder) {
     Replay r;
     r.seed = 12345678901234567;
@@ -155,6 +167,14 @@ TEST(ReplayFileTest, MalformedReplaysNameTheirFirstBadLine) {
         {"ponigari-replay 1\nseed 1\nconfig 1 1 0 1\n", 3, "config takes 5 values"},
         {"ponigari-replay 1\nseed 1\nconfig 1 1 0 0 1\nkeys 0 1\n", 4, "'keys' before the seed, config and ranking"},
         {"ponigari-replay 1\nseed 1\nconfig 1 1 0 0 1\n", 3, "the ranking line is missing"},
+        {"ponigari-replay 1\r\rseed 1\rseed 1\r", 4, "a second seed line"},
+        {head + "keys 9 1\nend 5 clear 0\n", 6, "pass 5 comes after pass 9"},
+        {head + "end 9 won 0\n", 5, "ends as clear, gameover or aborted, not 'won'"},
+        {head + "end 9 aborted 2147483648\n", 5, "bad score '2147483648'"},
+        {head + "end 9 aborted 0\n#\nkeys 9 1\n", 7, "'keys' after the end line"},
+        {head + "end 9 aborted 0\nend 9 aborted 0\n", 6, "'end' after the end line"},
+        {head + std::string("k\x1b[2J\0\xff\xc2\x85\xe3\x81\xbd 1 1\n", 17), 5,
+         "unknown item 'k\\x1b[2J\\x00\\xff\\xc2\\x85ぽ'"},
     };
     for (const Case& c : cases) {
         Replay r;
@@ -300,6 +320,26 @@ TEST_F(ReplayPlayerTest, DestroyingTheBossEndsClearWithTheResult) {
     EXPECT_EQ(p.last, end);
 }
 
+TEST_F(ReplayPlayerTest, AGameThatEndsOtherwiseThanItsEndLineIsADesync) {
+    const std::string right = std::string(kHead) + "keys 0 4\nevent 8 esc\n";
+    EXPECT_EQ(Play(Parsed(right + "end 8 aborted 0\n")).outcome.desync, "");
+    EXPECT_EQ(Play(Parsed(right + "end 8 aborted 10\n")).outcome.desync,
+              "desync at pass 8: the game ended (aborted, score 0) where the replay ends at pass 8 (aborted, score 10)");
+    EXPECT_EQ(Play(Parsed(right + "end 9 aborted 0\n")).outcome.desync,
+              "desync at pass 8: the game ended (aborted, score 0) where the replay ends at pass 9 (aborted, score 0)");
+    // A game that goes on is stopped where the replay ends, unless a pass limit comes first.
+    const Replay endless = Parsed(std::string(kHead) + "keys 0 4\nend 5 gameover 0\n");
+    const Played on = Play(endless);
+    EXPECT_EQ(on.outcome.desync, "desync at pass 5: the game goes on where the replay ends at pass 5 (gameover, score 0)");
+    EXPECT_EQ(on.last, "{\"end\":\"limit\",\"frames\":5,\"boxes\":[],\"result\":[0,0,0,0]}\n");
+    EXPECT_EQ(Play(endless, 4).outcome.desync, "");
+    EXPECT_NE(Play(endless, 5).outcome.desync, "");
+    // A pause whose items run out before the end.
+    EXPECT_EQ(Play(Parsed(std::string(kHead) + "event 3 ctrl\nend 10 aborted 0\n")).outcome.desync,
+              "desync at pass 3: the pause waits for keys the replay does not have; "
+              "the replay ends at pass 10 (aborted, score 0)");
+}
+
 TEST_F(ReplayPlayerTest, TwoPlaybacksOfOneReplayGiveTheSameBytes) {
     const Replay r = Parsed(DataFile("hard.rep"));
     const std::string first = Play(r).trace;
@@ -391,6 +431,7 @@ protected:
         ASSERT_FALSE(live.empty());
         const Played played = Play(Parsed(Read(dir.filePath("game.rep"))));
         EXPECT_EQ(played.trace, live);
+        EXPECT_EQ(played.outcome.desync, "");
     }
 
     RestlessHost inner;
@@ -412,7 +453,7 @@ TEST_F(RecorderTest, TheJudgementGameRecordsAsItsReplay) {
     Run_Game(result);
     EXPECT_EQ(Read(dir.filePath("game.rep")),
               "ponigari-replay 1\nseed 18\nconfig 1 1 0 0 1\nranking 1 1 1 1 1 1\n"
-              "keys 0 8\nkeys 15 0\nkeys 120 4\nanswer 236 no\n");
+              "keys 0 8\nkeys 15 0\nkeys 120 4\nanswer 236 no\nend 237 gameover 0\n");
     EXPECT_EQ(result.Score, 0);
     ExpectSameTraceOnPlayback();
 }
@@ -507,6 +548,25 @@ TEST_F(RecorderTest, EachGameOfARunHasItsOwnSeed) {
     // The second game's stars differ from the first's: another seed, not a continued stream.
     EXPECT_NE(Read(dir.filePath("game.jsonl")), first);
     ExpectSameTraceOnPlayback();
+}
+
+TEST_F(RecorderTest, AReplayOrTraceThatCannotBeWrittenIsSaidOnceAndTheDeviceStays) {
+    recorder.RecordTo("/dev/full");
+    recorder.TraceTo("/dev/full");
+    inner.onEvents = [] {
+        if (gamePass == 3 && !gameQuit) Form_KeyPress(27);
+    };
+    glbSystem::RankRecord result;
+    testing::internal::CaptureStderr();
+    Run_Game(result);
+    Run_Game(result);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "ponigari: cannot write the trace to /dev/full: No space left on device\n"
+              "ponigari: cannot write the replay to /dev/full: No space left on device\n");
+    EXPECT_EQ(recorder.Error(), "cannot write the trace to /dev/full: No space left on device");
+    struct stat st {};
+    ASSERT_EQ(stat("/dev/full", &st), 0);
+    EXPECT_TRUE(S_ISCHR(st.st_mode));
 }
 
 } // namespace
