@@ -118,6 +118,8 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    // Qt reads "--platform NAME" from the arguments itself, but not "--platform=NAME".
+    if (parser.isSet(platformOption)) qputenv("QT_QPA_PLATFORM", parser.value(platformOption).toUtf8());
     // Whole scale factors only (a 1.5 desktop gets 2), so the game's pixels stay square blocks.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);

@@ -83,6 +83,10 @@ check "no --help-all: it is refused, not a game" 2 "Unknown option 'help-all'" \
 result "--help-all leaves no ranking file" $ok "Ranking.sav was made"
 cd ..
 check "-h" 0 "--replay" "$program" -h
+# The game runs until the timeout ends it.
+mkdir platform && cd platform
+check "--platform=NAME" 124 "" timeout 5 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" --platform=offscreen
+cd ..
 
 # ---- replay files from elsewhere; messages show odd bytes escaped ----
 { printf '\xef\xbb\xbf'; sed 's/$/\r/' "$data/quiet.rep"; } >windows.rep
