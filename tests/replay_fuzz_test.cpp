@@ -1,12 +1,11 @@
-// Seeded replays for the replay fuzz target's checks, a short fixed run: the recorded replays
-// with lines dropped, doubled, swapped, changed and cut, items and end lines true or false
-// put in, other line ends, a byte-order mark, stray bytes.
+// The replay fuzz target's checks in a short fixed run on seeded replays: the recorded ones
+// with lines dropped, doubled, swapped or cut, items, noise and end lines true or false put
+// in, other line ends, a byte-order mark.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <fstream>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -27,26 +26,21 @@ std::vector<std::string> Lines(const std::string& name) {
 
 class Mangler {
 public:
-    explicit Mangler(uint32_t seed) : rng_(seed) {}
     size_t Below(size_t n) { return n ? rng_() % n : 0; }
     template <typename T, size_t N>
-    const T& Pick(const T (&items)[N]) { return items[Below(N)]; }
+    T Pick(const T (&items)[N]) { return items[Below(N)]; }
 
     std::string Number() {
-        static const char* const odd[] = {"0", "1", "-1", "63", "64", "9007199254740992", "9007199254740993",
-                                          "2147483648", "-2147483649", "18446744073709551616", "1e3", ""};
+        static const char* const odd[] = {"-1", "64", "9007199254740993", "2147483648", "18446744073709551616", ""};
         return Below(3) ? std::to_string(Below(Below(2) ? 500 : 14000)) : Pick(odd);
     }
 
     std::string Line() {
-        static const char* const items[] = {"keys", "event", "hold", "answer", "end", "seed", "config", "ranking"};
-        static const char* const values[] = {"0", "16", "63", "ctrl", "enter", "esc", "f7", "f8", "f9", "f10",
-                                             "f11", "unhide", "yes", "no", "clear gameover", "aborted"};
-        static const std::string noise[] = {"\x1b[31m", std::string(1, '\0'), "\xEF\xBB\xBF", "\xff",
-                                            "\xc2\x85", "#", "\t", "ぽに"};
-        std::string line = Pick(items);
-        for (size_t i = Below(4); i > 0; --i) line += ' ' + (Below(2) ? Number() : std::string(Pick(values)));
-        if (Below(6) == 0) line.insert(Below(line.size() + 1), Pick(noise));
+        static const std::string words[] = {"keys", "event", "hold", "answer", "end",    "seed",    "ctrl",
+                                            "esc",  "f9",    "unhide", "no",   "clear", "aborted", "\x1b[31m",
+                                            std::string(1, '\0'), "\xEF\xBB\xBF", "\xff", "\xc2\x85", "#", "ぽに"};
+        std::string line = Pick(words);
+        for (size_t i = Below(4); i > 0; --i) line += ' ' + (Below(2) ? Number() : Pick(words));
         return line;
     }
 
@@ -58,19 +52,18 @@ public:
             case 1: if (!lines.empty()) lines.insert(lines.begin() + at, lines[at]); break;
             case 2: if (at + 1 < lines.size()) std::swap(lines[at], lines[at + 1]); break;
             case 3: lines.insert(lines.begin() + at, Line()); break;
-            case 4:
-            case 5: lines.push_back("end " + Number() + ' ' + Pick({"clear", "gameover", "aborted"}) + ' ' + Number()); break;
-            default: if (!lines.empty()) lines[at] = lines[at].substr(0, Below(lines[at].size() + 1)); break;
+            case 4: if (!lines.empty()) lines[at].resize(Below(lines[at].size() + 1)); break;
+            default: lines.push_back("end " + Number() + ' ' + Pick({"clear", "gameover", "aborted"}) + ' ' + Number());
             }
         }
         const std::string ends = Pick({"\n", "\n", "\r\n", "\r"});
         std::string text = Below(8) == 0 ? "\xEF\xBB\xBF" : "";
         for (const auto& line : lines) text += line + ends;
-        return text.substr(0, Below(12) == 0 ? Below(text.size() + 1) : text.size());
+        return text;
     }
 
 private:
-    std::mt19937 rng_;
+    std::mt19937 rng_{20261207};
 };
 
 } // namespace
@@ -78,7 +71,7 @@ private:
 TEST(ReplayFuzzTest, MangledReplaysReadWriteAndPlayTheSameTwice) {
     const std::vector<std::string> recorded[] = {Lines("quiet"), Lines("debug"), Lines("hard"), Lines("judge"),
                                                  Lines("stall")};
-    Mangler mangle(20261207);
+    Mangler mangle;
     int taken = 0, ended = 0;
     for (int round = 0; round < 1000; ++round) {
         const std::string text = mangle.Replay(mangle.Pick(recorded));
