@@ -6,14 +6,7 @@ set -uo pipefail
 program=$(realpath "$1")
 root=$(mktemp -d)
 chmod 755 "$root"
-game_pid=
-cleanup() {
-  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
-  mountpoint -q "$root/full" && umount "$root/full"
-  kill "$xvfb_pid" 2>/dev/null
-  rm -rf "$root"
-}
-trap cleanup EXIT
+trap 'mountpoint -q "$root/full" && umount "$root/full"; kill $xvfb_pid; rm -rf "$root"' EXIT
 source "$(dirname "$0")/support/x11.sh"
 start_xvfb 1024x768
 
@@ -29,7 +22,7 @@ first_window() {
   local folder=$1
   shift
   (cd "$folder" && exec "$@" "$program" >/dev/null 2>&1) &
-  game_pid=$!
+  local game_pid=$!
   local seen=none
   for _ in $(seq 100); do
     if xdotool search --name '^Error !!$' >/dev/null 2>&1; then seen=error; break; fi
@@ -38,7 +31,7 @@ first_window() {
   done
   kill "$game_pid" 2>/dev/null
   wait "$game_pid" 2>/dev/null
-  game_pid=
+  for _ in $(seq 50); do xdotool search --name '^(Error !!|ぽに狩り)$' >/dev/null 2>&1 || break; sleep 0.1; done
   echo "$seen"
 }
 
