@@ -86,16 +86,6 @@ bool WriteAll(int fd, const std::string& bytes) {
     return true;
 }
 
-// Makes the rename itself survive a power cut; a folder that cannot be synced loses nothing else.
-void SyncFolder(const std::string& file) {
-    const std::size_t slash = file.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : file.substr(0, slash);
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
 mode_t NewFileMode(const std::string& old) {
     struct stat st {};
     if (::stat(old.c_str(), &st) == 0) return st.st_mode & 07777;
@@ -132,10 +122,7 @@ bool Replace_File(const std::string& path, const std::string& content) {
     Descriptor file(fd);
     bool written = ::fchmod(fd, NewFileMode(target)) == 0 && WriteAll(fd, content) && ::fsync(fd) == 0;
     written = file.Close() && written;
-    if (written && ::rename(temp.c_str(), target.c_str()) == 0) {
-        SyncFolder(target);
-        return true;
-    }
+    if (written && ::rename(temp.c_str(), target.c_str()) == 0) return true;
     ::unlink(temp.c_str());
     return false;
 }

@@ -97,11 +97,13 @@ void frmGetName::cmdEnter_Click() {
                "Warning !!") != IDYES)
         return;
     if (Refuse_Unstorable(text)) return;
-    if (Ansi_Length(text) > NameLimit) {
+    // The cut stops at the limit, where the length of a pasted page would encode all of it.
+    const std::string cut = Cut_Name(text, NameLimit);
+    if (cut != text) {
         MsgBox("登録名は全角" + std::to_string(NameLimit / 2) + "文字か半角" + std::to_string(NameLimit) +
                    "文字以内にしてください。",
                MB_OK, "Input error");
-        txtName->setText(QString::fromStdString(Cut_Name(text, NameLimit)));
+        txtName->setText(QString::fromStdString(cut));
         txtName->setFocus();
         return;
     }
