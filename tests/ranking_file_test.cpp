@@ -50,6 +50,18 @@ mode_t TypeOf(const char* name) {
     return ::lstat(name, &st) == 0 ? st.st_mode & S_IFMT : 0;
 }
 
+// Runs the step in a child process that folder permissions bind: root ignores them, so the child
+// of root becomes nobody.
+void Unprivileged(const std::function<void()>& step) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::getuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(1);
+        step();
+        ::_exit(0);
+    }
+    ::waitpid(child, nullptr, 0);
+}
+
 std::array<Slot, 6> Places(std::initializer_list<Slot> places) {
     std::array<Slot, 6> rows{};
     int i = 1;
@@ -341,6 +353,28 @@ TEST_F(RankingFileTest, KilledSavesLeaveTheOldOrTheNewFile) {
         const std::string file = ReadFile();
         ASSERT_TRUE(file == one || file == other) << "round " << round << ": " << file.size() << " bytes";
     }
+}
+
+TEST_F(RankingFileTest, FolderThatTakesNoNewFileGetsTheWholeFileInPlaceOrNothing) {
+    const std::string before = FileBytes(Places({UsedSlot(500)}), 5);
+    WriteFile(before);
+    ASSERT_EQ(::chmod("Ranking.sav", 0666), 0);
+    ASSERT_EQ(::chmod(".", 0555), 0);
+    Unprivileged([] {
+        Load_Rank();
+        RankData[1].Score = 700;
+        bytesLeft = 200;
+        Write_Call = &FillingWrite;
+        Save_Rank();
+    });
+    EXPECT_EQ(ReadFile(), before) << "a failed write puts the old bytes back";
+    Unprivileged([] {
+        Load_Rank();
+        RankData[1].Score = 700;
+        Save_Rank();
+    });
+    ::chmod(".", 0700);
+    EXPECT_EQ(ReadFile(), FileBytes(Places({UsedSlot(700)}), 5));
 }
 
 TEST_F(RankingFileTest, NameThatIsNoRegularFileIsNeverWrittenNorReplaced) {
