@@ -27,11 +27,11 @@ bool IsLink(const std::string& path) {
     return ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
 }
 
-// The file a link leads to, so that it is replaced and the link kept.
+// The file a link leads to, so that it is replaced and the link kept; empty when it cannot be found.
 std::string Target(const std::string& path) {
     if (!IsLink(path)) return path;
     char resolved[PATH_MAX];
-    return ::realpath(path.c_str(), resolved) ? std::string(resolved) : path;
+    return ::realpath(path.c_str(), resolved) ? std::string(resolved) : std::string();
 }
 
 class Descriptor {
@@ -101,7 +101,7 @@ bool WriteInPlace(const std::string& target, const std::string& content) {
     std::string old;
     if (file.fd() < 0 || !ReadUpTo(file.fd(), SIZE_MAX, old)) return false;
     const auto size = static_cast<off_t>(content.size());
-    bool written = ::lseek(file.fd(), 0, SEEK_SET) == 0 && WriteAll(file.fd(), content) &&
+    const bool written = ::lseek(file.fd(), 0, SEEK_SET) == 0 && WriteAll(file.fd(), content) &&
                    ::ftruncate(file.fd(), size) == 0 && ::fsync(file.fd()) == 0;
     if (!written) {
         const bool restored = ::pwrite(file.fd(), old.data(), old.size(), 0) == static_cast<ssize_t>(old.size()) &&
@@ -115,6 +115,7 @@ bool Replace_File(const std::string& path, const std::string& content) {
     const Kind kind = KindOf(path);
     if (kind == Kind::Other) return false;
     const std::string target = Target(path);
+    if (target.empty()) return false;
     std::string temp = target + ".XXXXXX";
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) return kind == Kind::Regular && (errno == EACCES || errno == EPERM) && WriteInPlace(target, content);
