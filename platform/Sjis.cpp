@@ -57,7 +57,7 @@ bool AllInCodePage(const std::string& text) {
     if (wide.contains(QChar::ReplacementCharacter)) return false;
     static std::optional<QStringEncoder> cached;
     QStringEncoder& encoder = Fresh(cached);
-    const QByteArray bytes = encoder.encode(wide);
+    const QByteArray bytes = encoder.encode(wide);  // taking the result is what runs the conversion
     return !encoder.hasError();
 }
 
