@@ -50,6 +50,17 @@ std::string DecodePair(unsigned char lead, unsigned char trail) {
     return text.toStdString();
 }
 
+// One conversion of the whole text says whether every character has its bytes: far quicker than
+// one conversion per character on a long pasted text.
+bool AllInCodePage(const std::string& text) {
+    const QString wide = QString::fromUtf8(text);
+    if (wide.contains(QChar::ReplacementCharacter)) return false;
+    static std::optional<QStringEncoder> cached;
+    QStringEncoder& encoder = Fresh(cached);
+    const QByteArray bytes = encoder.encode(wide);  // taking the result is what runs the conversion
+    return !encoder.hasError();
+}
+
 // A character's bytes, or '?' where the code page has none.
 std::string BytesOrMark(const std::string& character) {
     std::string bytes = Sjis_Char(character);
@@ -123,8 +134,9 @@ std::string Sjis_Fit(const std::string& text, std::string& refused) {
         {"〜", "～"}, {"−", "－"}, {"‖", "∥"}, {"—", "―"},
         {"¢", "￠"}, {"£", "￡"}, {"¬", "￢"}, {"¥", "￥"}, {"¦", "￤"},
     };
-    std::string fitted;
     refused.clear();
+    if (AllInCodePage(text)) return text;
+    std::string fitted;
     for (const std::string& c : Utf8_Chars(text)) {
         if (!Sjis_Char(c).empty()) {
             fitted += c;

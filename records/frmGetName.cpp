@@ -44,18 +44,39 @@ frmGetName::frmGetName() {
     setTabOrder(cmdEnter, cmdCancel);
     txtName->setFocus();
 
+    connect(txtName, &QLineEdit::textChanged, this, [this] { Drop_Controls(); });
     connect(cmdEnter, &QPushButton::clicked, this, [this] { cmdEnter_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
 }
 
 std::string frmGetName::Cut_Name(const std::string& text, int32_t limit) {
-    const std::vector<std::string> chars = Utf8_Chars(text);
-    for (std::size_t n = chars.size(); n >= 1; --n) {
-        std::string part;
-        for (std::size_t i = 0; i < n; ++i) part += chars[i];
-        if (Ansi_Length(part) <= limit) return part;
+    // A name's length is the sum of its characters' lengths, so the longest fitting start ends
+    // before the first character that takes the sum past the limit: one pass, however long the
+    // pasted text.
+    std::string part;
+    int32_t length = 0;
+    for (const std::string& c : Utf8_Chars(text)) {
+        length += Ansi_Length(c);
+        if (length > limit) break;
+        part += c;
     }
-    return {};
+    return part;
+}
+
+void frmGetName::Drop_Controls() {
+    const QString text = txtName->text();
+    QString kept;
+    int cursor = txtName->cursorPosition();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar::Category kind = text[i].category();
+        if (kind != QChar::Other_Control && kind != QChar::Separator_Line && kind != QChar::Separator_Paragraph)
+            kept += text[i];
+        else if (i < txtName->cursorPosition())
+            --cursor;
+    }
+    if (kept.size() == text.size()) return;
+    txtName->setText(kept);
+    txtName->setCursorPosition(cursor);
 }
 
 bool frmGetName::Refuse_Unstorable(const std::string& text) {
@@ -76,11 +97,13 @@ void frmGetName::cmdEnter_Click() {
                "Warning !!") != IDYES)
         return;
     if (Refuse_Unstorable(text)) return;
-    if (Ansi_Length(text) > NameLimit) {
+    // The cut stops at the limit, where the length of a pasted page would encode all of it.
+    const std::string cut = Cut_Name(text, NameLimit);
+    if (cut != text) {
         MsgBox("登録名は全角" + std::to_string(NameLimit / 2) + "文字か半角" + std::to_string(NameLimit) +
                    "文字以内にしてください。",
                MB_OK, "Input error");
-        txtName->setText(QString::fromStdString(Cut_Name(text, NameLimit)));
+        txtName->setText(QString::fromStdString(cut));
         txtName->setFocus();
         return;
     }

@@ -31,6 +31,9 @@ protected:
 
 private:
     void Finish();
+    // Tabs, line breaks and other control characters never enter a name, typed or pasted: a
+    // line break would split the name over two lines of the ranking.
+    void Drop_Controls();
     // Characters the ranking file cannot hold are refused here, where the player sees it.
     bool Refuse_Unstorable(const std::string& text);
     bool finished_ = false;

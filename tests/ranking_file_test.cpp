@@ -2,12 +2,23 @@
 // bytes of a record, the filler, and folders that take no file.
 #include <QDir>
 #include <QFile>
+#include <cerrno>
 #include <climits>
 #include <cmath>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <functional>
 #include <limits>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <sys/wait.h>
 
 #include "support/RankFolder.h"
 
+#include "platform/RankFile.h"
 #include "platform/Sjis.h"
 
 using namespace glbSystem;
@@ -20,6 +31,36 @@ const std::string kRepairPrompt =
 const std::string kUnsavedPrompt =
     "このフォルダでは「Ranking.sav」を読み書きできないため、成績を保存できません。\r\n"
     "ランキングはこのプログラムを終了するまでの間だけ記録されます。";
+
+// A disk that fills up after this many more bytes.
+std::size_t bytesLeft = 0;
+ssize_t FillingWrite(int fd, const void* data, std::size_t size) {
+    if (bytesLeft == 0) {
+        errno = ENOSPC;
+        return -1;
+    }
+    const ssize_t written = ::write(fd, data, std::min(size, bytesLeft));
+    if (written > 0) bytesLeft -= static_cast<std::size_t>(written);
+    return written;
+}
+
+// The type bits of what the name itself is, a link not followed.
+mode_t TypeOf(const char* name) {
+    struct stat st {};
+    return ::lstat(name, &st) == 0 ? st.st_mode & S_IFMT : 0;
+}
+
+// Runs the step in a child process that folder permissions bind: root ignores them, so the child
+// of root becomes nobody.
+void Unprivileged(const std::function<void()>& step) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::getuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(1);
+        step();
+        ::_exit(0);
+    }
+    ::waitpid(child, nullptr, 0);
+}
 
 std::array<Slot, 6> Places(std::initializer_list<Slot> places) {
     std::array<Slot, 6> rows{};
@@ -269,6 +310,127 @@ TEST_F(RankingFileTest, UnusableFileKeepsTheRankingInMemoryAndSaysSoOnce) {
     Load_Rank();
     EXPECT_EQ(RankData[1].Score, 800);
     EXPECT_EQ(FieldAt(ReadFile(), 1, 22, 4), Le(800, 4));
+}
+
+TEST_F(RankingFileTest, WriteFailingAtAnyByteLeavesTheOldFileAndSaysSo) {
+    const std::string before = FileBytes(Places({UsedSlot(500)}), 5);
+    WriteFile(before);
+    Load_Rank();
+    RankData[1].Score = 700;
+    for (std::size_t left : {0u, 1u, 200u, 425u}) {
+        SCOPED_TRACE(left);
+        bytesLeft = left;
+        Write_Call = &FillingWrite;
+        const bool saved = Save_Rank();
+        Write_Call = &::write;
+        EXPECT_FALSE(saved);
+        EXPECT_EQ(ReadFile(), before);
+        EXPECT_EQ(QDir().entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Ranking.sav")});
+    }
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(host.boxes[0].prompt, kUnsavedPrompt);
+    Load_Rank();
+    EXPECT_EQ(FieldAt(ReadFile(), 1, 22, 4), Le(700, 4)) << "the result kept in memory reaches the disk later";
+}
+
+TEST_F(RankingFileTest, KilledSavesLeaveTheOldOrTheNewFile) {
+    WriteFile(FileBytes(Places({UsedSlot(500)})));
+    Load_Rank();
+    const std::string one = FileBytes(Places({UsedSlot(500)}));
+    const std::string other = FileBytes(Places({UsedSlot(700)}));
+    for (int round = 0; round < 20; ++round) {
+        const pid_t saver = ::fork();
+        ASSERT_GE(saver, 0);
+        if (saver == 0) {
+            for (int32_t score = 500;; score = 1200 - score) {
+                RankData[1] = RankRecord{-1, "P", score, 0, 0, 45000, "12:00:00", {}, {}};
+                Save_Rank();
+            }
+        }
+        ::usleep(static_cast<useconds_t>(1000 + round * 1500));
+        ::kill(saver, SIGKILL);
+        ::waitpid(saver, nullptr, 0);
+        const std::string file = ReadFile();
+        ASSERT_TRUE(file == one || file == other) << "round " << round << ": " << file.size() << " bytes";
+    }
+}
+
+TEST_F(RankingFileTest, FolderThatTakesNoNewFileGetsTheWholeFileInPlaceOrNothing) {
+    const std::string before = FileBytes(Places({UsedSlot(500)}), 5);
+    WriteFile(before);
+    ASSERT_EQ(::chmod("Ranking.sav", 0666), 0);
+    ASSERT_EQ(::chmod(".", 0555), 0);
+    Unprivileged([] {
+        Load_Rank();
+        RankData[1].Score = 700;
+        bytesLeft = 200;
+        Write_Call = &FillingWrite;
+        Save_Rank();
+    });
+    EXPECT_EQ(ReadFile(), before) << "a failed write puts the old bytes back";
+    Unprivileged([] {
+        Load_Rank();
+        RankData[1].Score = 700;
+        Save_Rank();
+    });
+    ::chmod(".", 0700);
+    EXPECT_EQ(ReadFile(), FileBytes(Places({UsedSlot(700)}), 5));
+}
+
+TEST_F(RankingFileTest, NameThatIsNoRegularFileIsNeverWrittenNorReplaced) {
+    // Each way, with the nodes it leaves: a device node made here (root only) stands in for
+    // /dev/null.
+    const bool root = ::mknod("null", S_IFCHR | 0666, makedev(1, 3)) == 0;
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"link to a device", [] { ::symlink("null", "Ranking.sav"); }},
+        {"device", [] { ::mknod("Ranking.sav", S_IFCHR | 0666, makedev(1, 3)); }},
+        {"link to a folder", [] { ::symlink(".", "Ranking.sav"); }},
+        {"link to nothing", [] { ::symlink("gone", "Ranking.sav"); }},
+        {"socket", [] {
+             sockaddr_un address{};
+             address.sun_family = AF_UNIX;
+             std::strcpy(address.sun_path, "Ranking.sav");
+             const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+             ::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address);
+             ::close(listener);
+         }},
+    };
+    for (const auto& [way, make] : ways) {
+        SCOPED_TRACE(way);
+        make();
+        const mode_t type = TypeOf("Ranking.sav");
+        if (type == 0 || (!root && std::string(way).find("device") != std::string::npos)) {
+            std::printf("skipped %s: this user cannot make one\n", way);
+            continue;
+        }
+        host.boxes.clear();
+        rankWarned = 0;
+        RankData[1] = RankRecord{-1, "P", 500, 0, 0, 45000, "12:00:00", {}, {}};
+        Load_Rank();
+        EXPECT_EQ(RankData[1].Score, 500) << "the ranking stays in memory";
+        EXPECT_FALSE(Save_Rank());
+        EXPECT_FALSE(Init_Rank());
+        ASSERT_EQ(host.boxes.size(), 1u);
+        EXPECT_EQ(host.boxes[0].prompt, kUnsavedPrompt);
+        EXPECT_EQ(TypeOf("Ranking.sav"), type);
+        EXPECT_EQ(TypeOf("null"), root ? S_IFCHR : 0);
+        EXPECT_EQ(QDir().entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot).size(), root ? 2 : 1)
+            << "no file was left beside it";
+        ::unlink("Ranking.sav");
+    }
+}
+
+TEST_F(RankingFileTest, LinkToAFileIsWrittenThroughAndKept) {
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("shared")));
+    ASSERT_EQ(::symlink("shared/Ranking.sav", "Ranking.sav"), 0);
+    WriteFile(FileBytes(Places({UsedSlot(300), UsedSlot(500)})));
+    Load_Rank();
+    EXPECT_EQ(FieldAt(ReadFile(), 1, 22, 4), Le(500, 4)) << "sorted and written back";
+    EXPECT_TRUE(Init_Rank());
+    EXPECT_EQ(TypeOf("Ranking.sav"), S_IFLNK);
+    EXPECT_EQ(ReadFile(), std::string(426, '\0'));
+    EXPECT_EQ(QDir(QStringLiteral("shared")).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Ranking.sav")});
+    EXPECT_TRUE(host.boxes.empty());
 }
 
 TEST_F(RankingFileTest, FolderThatIsGoneCannotHoldTheFile) {

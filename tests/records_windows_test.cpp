@@ -1,8 +1,12 @@
 // The ranking window, the settings dialog and the name dialog as real widgets on the
 // offscreen platform, on real files in a temporary folder.
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QPointer>
 #include <QTest>
+#include <cstdio>
 #include <functional>
 #include <memory>
 
@@ -455,4 +459,36 @@ TEST_F(RecordsWindowsTest, CharactersShiftJisCannotHoldAreRefusedVisibly) {
     EXPECT_EQ(RankData[1].Name, "～A" + std::string(18, ' '));
     ASSERT_TRUE(Save_Rank());
     EXPECT_EQ(FieldAt(ReadFile(), 1, 2, 20), "\x81\x60" "A" + std::string(17, ' '));
+}
+
+TEST_F(RecordsWindowsTest, ControlCharactersNeverEnterAName) {
+    const std::string name = AskWith({[](frmGetName* d) {
+        d->txtName->setText(QStringLiteral("ab"));
+        d->txtName->setCursorPosition(1);
+        QGuiApplication::clipboard()->setText(QStringLiteral("\tぽ\r\nに\u2028\x7F\u0085"));
+        d->txtName->paste();
+        EXPECT_EQ(d->txtName->text(), QStringLiteral("aぽにb"));
+        EXPECT_EQ(d->txtName->cursorPosition(), 3) << "the cursor stays after the pasted text";
+        d->cmdEnter->click();
+    }});
+    EXPECT_EQ(name, "aぽにb");
+    EXPECT_EQ(host.boxes.size(), 1u) << "nothing left to refuse";
+}
+
+TEST_F(RecordsWindowsTest, LongestPossiblePasteIsCutAtOnce) {
+    const QString pasted(32767, QChar(u'あ'));
+    qint64 took = -1;
+    const std::string name = AskWith({[&](frmGetName* d) {
+        QElapsedTimer timer;
+        timer.start();
+        d->txtName->setText(pasted);
+        d->cmdEnter->click();
+        took = timer.elapsed();
+        EXPECT_EQ(d->txtName->text(), pasted.left(10));
+        d->cmdEnter->click();
+    }});
+    std::printf("Pasting %lld characters and OK took %lld ms\n", static_cast<long long>(pasted.size()),
+                static_cast<long long>(took));
+    EXPECT_EQ(name, pasted.left(10).toStdString());
+    EXPECT_LT(took, 500) << "milliseconds from the paste to the cut name (re-encoding every start of the text took minutes)";
 }
