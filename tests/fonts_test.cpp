@@ -117,9 +117,15 @@ struct Fit {
     QString widest, failures;
 };
 
-void Measure(QWidget* window, Fit& fit) {
+void Measure(QWidget* window, Fit& fit, const QString& file) {
     window->show();
     QCoreApplication::processEvents();
+    const QString dir = QCoreApplication::applicationDirPath() +
+                        QStringLiteral("/../artifacts/fonts/fit-%1dpi-x%2")
+                            .arg(qEnvironmentVariable("QT_FONT_DPI", QStringLiteral("96")),
+                                 qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")));
+    QDir().mkpath(dir);
+    window->grab().save(dir + "/" + file);
     for (QWidget* w : window->findChildren<QWidget*>()) {
         QString text;
         QRect room = w->contentsRect();
@@ -256,17 +262,17 @@ TEST_F(FontsTest, NameBoxTakesTextFromTheInputMethod) {
 // must grow with the windows' whole-number scale, never on their own.
 TEST_F(FontsTest, EveryCaptionFitsItsControl) {
     Fit fit;
-    Measure(Menu(), fit);
+    Measure(Menu(), fit, QStringLiteral("menu.png"));
     Menu()->hide();
     auto* rank = new frmRank();
     rank->Update_Rank();
-    Measure(rank, fit);
+    Measure(rank, fit, QStringLiteral("ranking.png"));
     rank->close();
     auto* config = new frmConfig();
-    Measure(config, fit);
+    Measure(config, fit, QStringLiteral("config.png"));
     config->close();
     auto* name = new frmGetName();
-    Measure(name, fit);
+    Measure(name, fit, QStringLiteral("name.png"));
     name->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(fit.failures.toStdString(), "");

@@ -31,15 +31,9 @@ stop_desktop() {
 trap 'stop_desktop; rm -rf "$work"' EXIT
 
 source "$(dirname "$0")/support/x11.sh"
+source "$(dirname "$0")/support/check.sh"
 export HOME="$work"  # openbox's own settings, no one else's
 
-passed=0
-failed=0
-check() {  # what is checked, then the command that must succeed
-  local what=$1
-  shift
-  if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $what"; fi
-}
 figure() { echo "$*" | tee -a "$out/figures.txt"; }
 
 start_desktop() {  # WxH, dpi
@@ -173,6 +167,17 @@ boxes() {  # replay, then the titles of its boxes in order
   stop_program
 }
 
+# Maximised through the window manager, then full screen by F or by the window manager.
+maximised_then_full() {  # name, "F" or "window manager", scale maximised, scale full screen
+  local name=$1
+  wmctrl -i -r "$game" -b add,maximized_vert,maximized_horz
+  check "$name maximised" until_size "$game" '[ "$client_w" = "$screen_w" ] && [ "$client_h" -gt $((screen_h - 60)) ]'
+  field "$game" "$name-maximised.png" "$3" "$name maximised"
+  if [ "$2" = F ]; then xdotool key f; else wmctrl -i -r "$game" -b add,fullscreen; fi
+  check "$name full screen ($2)" until_size "$game" '[ "${client_w}x$client_h" = "${screen_w}x$screen_h" ]'
+  field "$game" "$name-fullscreen.png" "$4" "$name full screen ($2)"
+}
+
 # 1024 x 768 at 96 dpi: centring, icons, the field at 1x, maximised (3x), then F (3x).
 start_desktop 1024x768 96
 if open_menu; then
@@ -183,13 +188,8 @@ fi
 if start_game; then
   check "the game window opens at 320x240" until_size "$game" '[ "${client_w}x$client_h" = 320x240 ]'
   centred "$game" "game window" 1
-  field "$game" 1024-normal.png 1 "1024x768 window"
-  wmctrl -i -r "$game" -b add,maximized_vert,maximized_horz
-  check "maximised" until_size "$game" '[ "$client_w" = 1024 ] && [ "$client_h" -gt 700 ]'
-  field "$game" 1024-maximised.png 3 "1024x768 maximised"
-  xdotool key f
-  check "F makes it full screen" until_size "$game" '[ "${client_w}x$client_h" = 1024x768 ]'
-  field "$game" 1024-fullscreen.png 3 "1024x768 full screen (F)"
+  field "$game" 1024x768-window.png 1 "1024x768 window"
+  maximised_then_full 1024x768 F 3 3
 else
   check "a game starts at 1024x768" false
 fi
@@ -203,10 +203,10 @@ if open_menu --fullscreen; then
 fi
 if start_game; then
   check "--fullscreen opens full screen" until_size "$game" '[ "${client_w}x$client_h" = 800x600 ]'
-  field "$game" 800-fullscreen-144dpi.png 2 "800x600 at 144 dpi, --fullscreen"
+  field "$game" 800x600-fullscreen-144dpi.png 2 "800x600 at 144 dpi, --fullscreen"
   xdotool key f
   check "F leaves full screen for the 2x window" until_size "$game" '[ "${client_w}x$client_h" = 640x480 ]'
-  field "$game" 800-window-144dpi.png 2 "800x600 at 144 dpi, window"
+  field "$game" 800x600-window-144dpi.png 2 "800x600 at 144 dpi, window"
 else
   check "a game starts at 800x600" false
 fi
@@ -219,16 +219,7 @@ if open_menu; then
   import -window "$menu" "$out/menu-120dpi.png"
   centred "$menu" "menu at 120 dpi" 1
 fi
-if start_game; then
-  wmctrl -i -r "$game" -b add,maximized_vert,maximized_horz
-  check "maximised" until_size "$game" '[ "$client_w" = 1280 ] && [ "$client_h" -gt 960 ]'
-  field "$game" 1280-maximised.png 4 "1280x1024 maximised"
-  wmctrl -i -r "$game" -b add,fullscreen
-  check "full screen" until_size "$game" '[ "${client_w}x$client_h" = 1280x1024 ]'
-  field "$game" 1280-fullscreen.png 4 "1280x1024 full screen (window manager)"
-else
-  check "a game starts at 1280x1024" false
-fi
+if start_game; then maximised_then_full 1280x1024 "window manager" 4 4; else check "a game starts at 1280x1024" false; fi
 stop_program
 reference_titles '審判' 'GAME OVER' 'SCORE' 'Mission Completed !!'
 boxes replays/judge.rep '審判' 'GAME OVER' 'SCORE'
@@ -237,16 +228,7 @@ stop_desktop
 
 # 3840 x 2160 at 96 dpi: maximised (8x) and full screen (9x).
 start_desktop 3840x2160 96
-if open_menu && start_game; then
-  wmctrl -i -r "$game" -b add,maximized_vert,maximized_horz
-  check "maximised" until_size "$game" '[ "$client_w" = 3840 ] && [ "$client_h" -gt 2100 ]'
-  field "$game" 3840-maximised.png 8 "3840x2160 maximised"
-  xdotool key f
-  check "full screen" until_size "$game" '[ "${client_w}x$client_h" = 3840x2160 ]'
-  field "$game" 3840-fullscreen.png 9 "3840x2160 full screen (F)"
-else
-  check "a game starts at 3840x2160" false
-fi
+if open_menu && start_game; then maximised_then_full 3840x2160 F 8 9; else check "a game starts at 3840x2160" false; fi
 stop_desktop
 
 echo "$passed passed, $failed failed"
