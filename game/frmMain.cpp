@@ -16,6 +16,14 @@
 
 namespace glbMain {
 
+namespace {
+// The largest whole-number scale at which the field fits into this many device pixels; at
+// least 1.
+int Field_Scale(int width, int height) {
+    return std::max(1, std::min(width / draw::FieldWidth, height / draw::FieldHeight));
+}
+} // namespace
+
 frmMain::frmMain() {
     setWindowTitle(QStringLiteral("ゲーム画面"));
     setWindowIcon(glbSystem::Window_Icon());
@@ -32,10 +40,6 @@ frmMain::frmMain() {
     lblPause->hide();
     Fit_Pause();
     lblPause->resize(68, 23);
-}
-
-int Field_Scale(int width, int height) {
-    return std::max(1, std::min(width / draw::FieldWidth, height / draw::FieldHeight));
 }
 
 QRectF frmMain::Field_Rect() const {

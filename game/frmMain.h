@@ -13,18 +13,17 @@ namespace glbMain {
 // window was left (the F key or the window manager switch it).
 inline bool gameFullScreen = false;
 
-// The largest whole-number scale at which the 320 x 240 field fits into an area of this many
-// device pixels; at least 1.
-int Field_Scale(int width, int height);
-
 class frmMain : public QWidget {
 public:
     frmMain();
     void Show_Frame(const draw::FrameImage& frame);
+    QLabel* lblPause;
+
+private:
     // Where the field is drawn, in the window's own (device-independent) pixels.
     QRectF Field_Rect() const;
+    // Sizes the pause label for the field's scale and centres it.
     void Fit_Pause();
-    QLabel* lblPause;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

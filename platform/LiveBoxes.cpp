@@ -10,8 +10,8 @@ namespace platform {
 
 void Fit_Title(QMessageBox& box) {
     // The window manager draws the title in a face of its own, sized in points for the
-    // desktop's dpi. The platform theme's title face stands in for it (KDE and GNOME report
-    // theirs; elsewhere it is a 12 pt face, larger than title bars commonly use), bold as
+    // desktop's dpi. The platform theme's title face stands in for it (a KDE desktop reports
+    // its own; elsewhere Qt gives a 12 pt face, larger than title bars commonly use), bold as
     // title bars commonly are.
     QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
     font.setBold(true);
