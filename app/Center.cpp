@@ -1,5 +1,7 @@
 #include "app/Center.h"
 
+#include <QElapsedTimer>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -8,13 +10,53 @@
 namespace glbSystem {
 
 namespace {
-// Top-level windows are centred with their frame, as the player sees them.
-QSize OuterSize(QWidget* window) {
+// The borders the window manager put round the last window it framed. A new window has no
+// frame until it is shown; it is placed as if it had the same, then placed again once the
+// window manager has framed it. Without a window manager there is none.
+QMargins g_frame;
+
+QMargins Frame(const QWidget* window) {
     const QRect frame = window->frameGeometry();
-    const QSize client = window->size();
-    // Before the window is first shown there is no frame yet; use the client size.
-    return frame.size().isValid() && frame.width() >= client.width() ? frame.size() : client;
+    const QRect client = window->geometry();
+    return QMargins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                    frame.bottom() - client.bottom());
 }
+
+// Top-level windows are centred with their frame, as the player sees them.
+QSize OuterSize(const QWidget* window) {
+    const QMargins frame = Frame(window);
+    return window->size().grownBy(frame.isNull() ? g_frame : frame);
+}
+
+// Centres a window again when the window manager has framed it: the first move or resize
+// that shows its borders, within a few seconds of showing it (later ones are the player's).
+class FrameWatch : public QObject {
+public:
+    explicit FrameWatch(QWidget* window) : QObject(window) {
+        shown_.start();
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Move && event->type() != QEvent::Resize) return false;
+        auto* window = static_cast<QWidget*>(watched);
+        if (shown_.hasExpired(5000)) {
+            deleteLater();
+            return false;
+        }
+        const QMargins frame = Frame(window);
+        if (frame.isNull()) return false;
+        g_frame = frame;
+        if (!(window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) Center_Object(window);
+        window->removeEventFilter(this);
+        deleteLater();
+        return false;
+    }
+
+private:
+    QElapsedTimer shown_;
+};
 
 QRect Span(QWidget* container) {
     if (container) return QRect(QPoint(0, 0), container->size());
@@ -44,6 +86,7 @@ void Center_Object(QWidget* object, QWidget* container) {
 
 void Show_Centered(QWidget* window) {
     Center_Object(window);
+    if (Frame(window).isNull()) new FrameWatch(window);
     window->show();
     window->raise();
     window->activateWindow();

@@ -79,9 +79,16 @@ void Install_Japanese_Fonts() {
         }
     // Message boxes and tooltips use the application's face, as they used the system's.
     QFont font = QApplication::font();
-    if (Shows_Japanese(font)) return;
-    font.setFamilies({QStringLiteral("MS UI Gothic"), font.family()});
+    if (!Shows_Japanese(font)) font.setFamilies({QStringLiteral("MS UI Gothic"), font.family()});
+    if (font.pointSizeF() > 0) font.setPixelSize(Font_Pixels(font.pointSizeF()));
     QApplication::setFont(font);
+}
+
+QIcon Window_Icon() {
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icon/icon16.png"), QSize(16, 16));
+    icon.addFile(QStringLiteral(":/icon/icon32.png"), QSize(32, 32));
+    return icon;
 }
 
 } // namespace glbSystem

@@ -4,11 +4,13 @@
 #include <QCoreApplication>
 
 #include "app/Center.h"
+#include "app/Fonts.h"
 #include "game/glbMain.h"
 #include "platform/Platform.h"
 #include "records/Ranking.h"
 #include "records/Register.h"
 #include "records/Windows.h"
+#include "records/frmFonts.h"
 
 namespace glbSystem {
 
@@ -21,10 +23,7 @@ void Quit() {
 }
 
 QFont ButtonFont() {
-    QFont font;
-    font.setFamilies({QStringLiteral("MS UI Gothic"), QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
-    font.setPointSize(9);
-    return font;
+    return Face({QStringLiteral("MS UI Gothic"), QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")}, 9);
 }
 } // namespace
 
@@ -35,12 +34,10 @@ frmMenu* Menu() {
 
 frmMenu::frmMenu() {
     setWindowTitle(QStringLiteral("ぽに狩り"));
-    setWindowIcon(QIcon(QStringLiteral(":/icon/icon32.png")));
+    setWindowIcon(Window_Icon());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    QFont windowFont;
-    windowFont.setFamilies({QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic")});
-    setFont(windowFont);
+    setFont(Gothic_Font());
     setFixedSize(192, 88);
 
     struct Layout { QPushButton** button; const char16_t* caption; int x, y; const char16_t* tip; };

@@ -65,7 +65,8 @@ int main(int argc, char** argv) {
                                     QStringLiteral("N"));
     parser.addOption(seedOption);
     parser.addOption(platformOption);
-    parser.addOptions({recordOption, replayOption, headlessOption, traceOption, framesOption});
+    QCommandLineOption fullScreenOption(QStringLiteral("fullscreen"), QStringLiteral("Play in full screen (F switches)."));
+    parser.addOptions({recordOption, replayOption, headlessOption, traceOption, framesOption, fullScreenOption});
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "ponigari: %s\n\n%s", qPrintable(parser.errorText()), qPrintable(Usage(parser)));
         return 2;
@@ -124,13 +125,14 @@ int main(int argc, char** argv) {
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ponigari"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon/icon32.png")));
+    QApplication::setWindowIcon(glbSystem::Window_Icon());
     QGuiApplication::setDesktopFileName(QStringLiteral("ponigari"));
     glbSystem::Install_Japanese_Fonts();
 
     platform::LiveHost host;
     host.SetMediaPlayer(std::make_unique<platform::QtMediaPlayer>());
     platform::InstallHost(&host);
+    glbMain::gameFullScreen = parser.isSet(fullScreenOption);
     glbMain::LiveGameWindow window;
     glbMain::InstallWindow(&window);
 

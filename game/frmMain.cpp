@@ -3,8 +3,12 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QShortcut>
+#include <algorithm>
+#include <cmath>
 
 #include "app/Center.h"
+#include "app/Fonts.h"
 #include "game/Keys.h"
 #include "game/glbMain.h"
 #include "platform/KeyMap.h"
@@ -12,22 +16,56 @@
 
 namespace glbMain {
 
+namespace {
+// The largest whole-number scale at which the field fits into this many device pixels; at
+// least 1.
+int Field_Scale(int width, int height) {
+    return std::max(1, std::min(width / draw::FieldWidth, height / draw::FieldHeight));
+}
+} // namespace
+
 frmMain::frmMain() {
     setWindowTitle(QStringLiteral("ゲーム画面"));
-    setWindowIcon(QIcon(QStringLiteral(":/icon/icon32.png")));
+    setWindowIcon(glbSystem::Window_Icon());
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::StrongFocus);
 
+    // F switches full screen; the game itself has no use for the key.
+    auto* fullScreen = new QShortcut(QKeySequence(Qt::Key_F), this);
+    fullScreen->setAutoRepeat(false);
+    connect(fullScreen, &QShortcut::activated, this, [this] { isFullScreen() ? showNormal() : showFullScreen(); });
+
     lblPause = new QLabel(QStringLiteral("PAUSE"), this);
-    QFont font;
-    font.setFamilies({QStringLiteral("Century"), QStringLiteral("Century Schoolbook L"),
-                      QStringLiteral("C059"), QStringLiteral("DejaVu Serif"), QStringLiteral("serif")});
-    font.setPointSizeF(14.25);
-    lblPause->setFont(font);
-    lblPause->setStyleSheet(QStringLiteral("color: white; background-color: rgba(0, 0, 64, 200); padding: 2px 6px;"));
-    lblPause->resize(68, 23);
     lblPause->hide();
+    Fit_Pause();
+    lblPause->resize(68, 23);
+}
+
+QRectF frmMain::Field_Rect() const {
+    // Counted in device pixels, so that each game pixel is a whole block of them even where
+    // the scale is no multiple of the desktop's.
+    const qreal ratio = devicePixelRatio();
+    const QSize device = size() * ratio;
+    const int scale = Field_Scale(device.width(), device.height());
+    const int width = draw::FieldWidth * scale, height = draw::FieldHeight * scale;
+    return QRectF((device.width() - width) / 2 / ratio, (device.height() - height) / 2 / ratio, width / ratio,
+                  height / ratio);
+}
+
+void frmMain::Fit_Pause() {
+    // The label grows with the field, as it would be part of it.
+    const double scale = Field_Rect().width() / draw::FieldWidth;
+    QFont font;
+    font.setFamilies({QStringLiteral("Century"), QStringLiteral("Century Schoolbook L"), QStringLiteral("C059"),
+                      QStringLiteral("DejaVu Serif"), QStringLiteral("serif")});
+    font.setPixelSize(static_cast<int>(std::lround(glbSystem::Font_Pixels(14.25) * scale)));
+    lblPause->setFont(font);
+    lblPause->setStyleSheet(QStringLiteral("color: white; background-color: rgba(0, 0, 64, 200); padding: %1px %2px;")
+                                .arg(std::lround(2 * scale))
+                                .arg(std::lround(6 * scale)));
+    lblPause->adjustSize();
+    glbSystem::Center_Object(lblPause, this);
 }
 
 void frmMain::Show_Frame(const draw::FrameImage& frame) {
@@ -39,13 +77,25 @@ void frmMain::Show_Frame(const draw::FrameImage& frame) {
 
 void frmMain::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    const QRectF field = Field_Rect();
+    // Black around the field (whole device pixels, as the field's edges are).
+    const qreal w = width(), h = height();
+    painter.fillRect(QRectF(0, 0, w, field.top()), Qt::black);
+    painter.fillRect(QRectF(0, field.bottom(), w, h - field.bottom()), Qt::black);
+    painter.fillRect(QRectF(0, field.top(), field.left(), field.height()), Qt::black);
+    painter.fillRect(QRectF(field.right(), field.top(), w - field.right(), field.height()), Qt::black);
     if (image_.isNull()) {
-        painter.fillRect(rect(), Qt::black);
+        painter.fillRect(field, Qt::black);
         return;
     }
-    // Nearest-neighbour scaling: on a high-density screen every game pixel is a crisp block.
+    // Nearest-neighbour scaling: every game pixel is a crisp block.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(rect(), image_);
+    painter.drawImage(field, image_);
+}
+
+void frmMain::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Fit_Pause();
 }
 
 void frmMain::keyPressEvent(QKeyEvent* event) {
@@ -72,8 +122,8 @@ void frmMain::closeEvent(QCloseEvent* event) {
 
 void Resize_Client(QWidget* form, int width, int height) {
     // Qt sizes the client area itself; the borders stay whatever the window system makes them.
-    // Fixed, so that no window manager stretches the playing field.
-    form->setFixedSize(width, height);
+    form->setMinimumSize(width, height);
+    form->resize(width, height);
 }
 
 void frmMain::changeEvent(QEvent* event) {
@@ -95,7 +145,12 @@ void LiveGameWindow::Load() {
 }
 
 void LiveGameWindow::Show() {
-    glbSystem::Show_Centered(form_);
+    if (gameFullScreen) {
+        form_->showFullScreen();
+        form_->activateWindow();
+    } else {
+        glbSystem::Show_Centered(form_);
+    }
     form_->setFocus();
 }
 
@@ -109,7 +164,9 @@ void LiveGameWindow::SetVisible(bool visible) {
         form_->hide();
         return;
     }
-    form_->showNormal();
+    // Back from the task bar as it was: full screen, maximised or not.
+    form_->setWindowState(form_->windowState() & ~Qt::WindowMinimized);
+    form_->show();
     form_->raise();
     form_->activateWindow();
     form_->setFocus();
@@ -131,6 +188,8 @@ void LiveGameWindow::SetPauseVisible(bool visible) {
 }
 
 void LiveGameWindow::Unload() {
+    // The next game opens as this one ended, full screen or not, however that came about.
+    if (form_) gameFullScreen = form_->isFullScreen();
     delete form_;
     form_ = nullptr;
 }

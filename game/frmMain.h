@@ -1,6 +1,6 @@
 #pragma once
-// The game window: shows the frame image crisply scaled, turns key events into the game's
-// key handlers, and carries the pause label.
+// The game window: shows the frame image at the largest whole-number scale that fits, centred
+// on black; turns key events into the game's key handlers; carries the pause label.
 #include <QImage>
 #include <QLabel>
 #include <QWidget>
@@ -9,14 +9,25 @@
 
 namespace glbMain {
 
+// Whether the game window opens full screen: set by --fullscreen, then as the last game's
+// window was left (the F key or the window manager switch it).
+inline bool gameFullScreen = false;
+
 class frmMain : public QWidget {
 public:
     frmMain();
     void Show_Frame(const draw::FrameImage& frame);
     QLabel* lblPause;
 
+private:
+    // Where the field is drawn, in the window's own (device-independent) pixels.
+    QRectF Field_Rect() const;
+    // Sizes the pause label for the field's scale and centres it.
+    void Fit_Pause();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -26,7 +37,8 @@ private:
     QImage image_;
 };
 
-// Makes a window's client area exactly width x height pixels, whatever its borders.
+// Makes a window's client area width x height pixels, whatever its borders; the player may
+// make it larger, not smaller.
 void Resize_Client(QWidget* form, int width, int height);
 
 // Loads a fresh frmMain for every game and discards it at the end, as the game flow expects.

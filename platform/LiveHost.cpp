@@ -9,6 +9,7 @@
 #include <ctime>
 
 #include "platform/KeyMap.h"
+#include "platform/LiveBoxes.h"
 #include "platform/MediaPlayer.h"
 #include "platform/X11KeyMap.h"
 
@@ -82,6 +83,7 @@ int LiveHost::MessageBox(const std::string& prompt, const std::string& title, in
     box.setDefaultButton(first);
     // The close box and Esc answer with the box's negative button, or OK where OK is alone.
     box.setEscapeButton(second ? second : first);
+    Fit_Title(box);
     box.exec();
     return box.clickedButton() == first ? firstAnswer : (second ? secondAnswer : firstAnswer);
 }

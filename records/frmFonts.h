@@ -1,15 +1,18 @@
 #pragma once
 // The records windows' faces. The Windows faces are absent on Linux desktops, so each comes
-// with the nearest free faces as fallbacks.
+// with the nearest free faces as fallbacks. Sizes are given in points, as the faces were
+// chosen, and set in pixels, so that text keeps to the windows' scale.
 #include <QFont>
 #include <QStringList>
 
+#include "app/Fonts.h"
+
 namespace glbSystem {
 
-inline QFont Face(const QStringList& families, int points) {
+inline QFont Face(const QStringList& families, double points) {
     QFont font;
     font.setFamilies(families);
-    font.setPointSize(points);
+    font.setPixelSize(Font_Pixels(points));
     return font;
 }
 

@@ -4,17 +4,22 @@
 // under <build>/artifacts/fonts/ for a look by eye.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QDirIterator>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QImage>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QStyleOptionButton>
 #include <QToolTip>
+#include <cstdio>
 
 #include "support/RankFolder.h"
 
@@ -101,6 +106,57 @@ QStringList JapaneseLiterals() {
         }
     }
     return texts;
+}
+
+// How far a window's widest caption reaches into its control, in the face the control really
+// gets: each caption's width over the room its control leaves for text. Captions wider than
+// their room are listed, and so are those whose size differs from the one they have on a
+// 96 dpi desktop: text must grow with the windows' whole-number scale, never on its own.
+struct Fit {
+    double worst = 0;
+    QString widest, failures;
+};
+
+void Measure(QWidget* window, Fit& fit, const QString& file) {
+    window->show();
+    QCoreApplication::processEvents();
+    const QString dir = QCoreApplication::applicationDirPath() +
+                        QStringLiteral("/../artifacts/fonts/fit-%1dpi-x%2")
+                            .arg(qEnvironmentVariable("QT_FONT_DPI", QStringLiteral("96")),
+                                 qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")));
+    QDir().mkpath(dir);
+    window->grab().save(dir + "/" + file);
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        QString text;
+        QRect room = w->contentsRect();
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            text = label->text();
+        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            text = button->text();
+            const bool box = qobject_cast<QCheckBox*>(w);
+            room = w->style()->subElementRect(box ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents,
+                                              &option, w);
+        }
+        text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+        if (text.isEmpty()) continue;
+        const QFontMetrics metrics = w->fontMetrics();
+        const QSize size(metrics.horizontalAdvance(text), metrics.height());
+        QImage desktop96(1, 1, QImage::Format_RGB32);
+        desktop96.setDotsPerMeterX(3780);
+        desktop96.setDotsPerMeterY(3780);
+        const QFontMetrics metrics96(w->font(), &desktop96);
+        const QSize size96(metrics96.horizontalAdvance(text), metrics96.height());
+        const QString what = QStringLiteral("\"%1\" %2x%3 in %4x%5 (%6)")
+                                 .arg(text).arg(size.width()).arg(size.height()).arg(room.width()).arg(room.height())
+                                 .arg(QFontInfo(w->font()).family());
+        const double share = double(size.width()) / room.width();
+        if (share > fit.worst) fit.worst = share, fit.widest = what;
+        if (size.width() > room.width() || size.height() > room.height()) fit.failures += what + QStringLiteral("; ");
+        if (size != size96)
+            fit.failures += what + QStringLiteral(", %1x%2 at 96 dpi; ").arg(size96.width()).arg(size96.height());
+    }
 }
 
 } // namespace
@@ -200,4 +256,26 @@ TEST_F(FontsTest, NameBoxTakesTextFromTheInputMethod) {
     const QStringList found = plugins.entryList({QStringLiteral("*.so")});
     EXPECT_TRUE(found.join(' ').contains(QStringLiteral("ibus"))) << found.join(' ').toStdString();
     EXPECT_TRUE(found.join(' ').contains(QStringLiteral("fcitx5"))) << found.join(' ').toStdString();
+}
+
+// Run again by CTest at 120, 144 and 192 dpi and at Qt scale factors 2 and 3: the fonts
+// must grow with the windows' whole-number scale, never on their own.
+TEST_F(FontsTest, EveryCaptionFitsItsControl) {
+    Fit fit;
+    Measure(Menu(), fit, QStringLiteral("menu.png"));
+    Menu()->hide();
+    auto* rank = new frmRank();
+    rank->Update_Rank();
+    Measure(rank, fit, QStringLiteral("ranking.png"));
+    rank->close();
+    auto* config = new frmConfig();
+    Measure(config, fit, QStringLiteral("config.png"));
+    config->close();
+    auto* name = new frmGetName();
+    Measure(name, fit, QStringLiteral("name.png"));
+    name->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(fit.failures.toStdString(), "");
+    std::printf("widest caption (QT_FONT_DPI %s, QT_SCALE_FACTOR %s): %s\n", qgetenv("QT_FONT_DPI").constData(),
+                qgetenv("QT_SCALE_FACTOR").constData(), qPrintable(fit.widest));
 }

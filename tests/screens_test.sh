@@ -19,15 +19,9 @@ cleanup() {
 trap cleanup EXIT
 
 source "$(dirname "$0")/support/x11.sh"
+source "$(dirname "$0")/support/check.sh"
 start_xvfb 1920x1080
 
-passed=0
-failed=0
-check() {  # what is checked, then the command that must succeed
-  local what=$1
-  shift
-  if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $what"; fi
-}
 
 find_window() {  # the viewable window with this exact name, if there is one now
   for id in $(xdotool search --name "^$1\$" 2>/dev/null); do
