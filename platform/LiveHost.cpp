@@ -53,11 +53,10 @@ int32_t LiveHost::TimeMs() { return static_cast<int32_t>(static_cast<uint32_t>(c
 
 bool LiveHost::KeyHeld(int vk) {
     if (pressedOnce_.erase(vk)) return true;
+    const bool held = x11_->Valid() ? x11_->Held(vk) : tracked_.count(vk) != 0;
     // Keys typed into another program are not for the game; F12 is, as it is the way back
-    // to a hidden game.
-    if (vk != VK_F12 && !GameHasFocus()) return false;
-    if (x11_->Valid()) return x11_->Held(vk);
-    return tracked_.count(vk) != 0;
+    // to a hidden game. The focus is asked last: most polls find their key up.
+    return held && (vk == VK_F12 || GameHasFocus());
 }
 
 bool LiveHost::eventFilter(QObject* watched, QEvent* event) {

@@ -9,6 +9,7 @@ packages=(
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-urw-base35 fcitx5-frontend-qt6
   xvfb xdotool x11-utils imagemagick sox
   desktop-file-utils appstream
+  openbox wmctrl xterm  # a desktop for the focus tests: window manager, its remote, another program
 )
 missing=()
 for p in "${packages[@]}"; do
