@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "enemies/Boss.h"
 #include "game/Bgm.h"
 #include "game/GameWindow.h"
 #include "game/glbMain.h"
@@ -61,6 +62,12 @@ void Form_KeyUp(int keyCode) {
 }
 
 void Form_QueryUnload() { Form_KeyPress(27); }
+
+bool Focus_LossPauses() {
+    // A destroyed ship or boss means the end boxes are coming; a pause would only hold them up.
+    const bool ending = gameQuit || !Player.Alive || (BossPhase && !BossPresent);
+    return !gamePaused && !gameHidden && !ending;
+}
 
 PauseText Pause_Caption(int32_t score) {
     PauseText caption;

@@ -11,6 +11,10 @@ void Form_KeyUp(int keyCode);
 // The game window's close box ends a game as Esc does.
 void Form_QueryUnload();
 
+// Whether the game should pause now that its windows lost the keyboard focus to another
+// program: only a game that runs (not paused, hidden or ending).
+bool Focus_LossPauses();
+
 void Update_Pause();
 void Hold_Pause();
 void Check_Unhide();

@@ -1,5 +1,6 @@
 #include "game/frmMain.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPainter>
@@ -12,6 +13,7 @@
 #include "game/Keys.h"
 #include "game/glbMain.h"
 #include "platform/KeyMap.h"
+#include "platform/LiveHost.h"
 #include "platform/Platform.h"
 
 namespace glbMain {
@@ -100,6 +102,13 @@ void frmMain::resizeEvent(QResizeEvent* event) {
 
 void frmMain::keyPressEvent(QKeyEvent* event) {
     const int vk = platform::VirtualKeyFromQt(event->key());
+    // A key held since before this window had the focus was pressed for something else: an
+    // Enter held a moment too long on the menu repeats here, and must not hide the game it
+    // started.
+    if (heldAtFocus_.test(vk)) {
+        event->accept();
+        return;
+    }
     if (vk) Form_KeyDown(vk);
     if (event->key() == Qt::Key_Escape) Form_KeyPress(27);
     event->accept();
@@ -109,7 +118,13 @@ void frmMain::keyReleaseEvent(QKeyEvent* event) {
     // A held key repeats its key-down events only; it is released once.
     if (!event->isAutoRepeat()) {
         const int vk = platform::VirtualKeyFromQt(event->key());
-        if (vk) Form_KeyUp(vk);
+        if (heldAtFocus_.test(vk)) {
+            // Where the server repeats a key as release and press, only the key map tells
+            // the last release.
+            if (!platform::KeyDownAnywhere(vk)) heldAtFocus_.reset(vk);
+        } else if (vk) {
+            Form_KeyUp(vk);
+        }
     }
     event->accept();
 }
@@ -130,6 +145,25 @@ void frmMain::changeEvent(QEvent* event) {
     // A game hidden by minimising comes back from the task bar: that counts as F12.
     if (event->type() == QEvent::WindowStateChange && !isMinimized() && gameHidden)
         platform::CurrentHost().PressOnce(platform::VK_F12);
+    // The keyboard went to another program (a box of our own taking it does not count), or
+    // the window was minimised.
+    const bool focusLost = (event->type() == QEvent::ActivationChange && !QApplication::activeWindow()) ||
+                           (event->type() == QEvent::WindowStateChange && isMinimized());
+    if (focusLost) {
+        heldAtFocus_.reset();
+        // Paused as by a Ctrl press, and sent as one: a replay in this window ignores it as it
+        // ignores the keyboard, and a recording keeps it as the Ctrl it is.
+        if (Focus_LossPauses()) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_Control, Qt::NoModifier);
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_Control, Qt::NoModifier);
+            QCoreApplication::sendEvent(this, &press);
+            QCoreApplication::sendEvent(this, &release);
+        }
+    } else if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        for (const int vk : {platform::VK_RETURN, platform::VK_CONTROL, platform::VK_ESCAPE, platform::VK_F7,
+                             platform::VK_F8, platform::VK_F9, platform::VK_F10, platform::VK_F11})
+            heldAtFocus_.set(vk, platform::KeyDownAnywhere(vk));
+    }
     QWidget::changeEvent(event);
 }
 

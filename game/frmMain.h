@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QWidget>
+#include <bitset>
 
 #include "game/GameWindow.h"
 
@@ -35,6 +36,9 @@ protected:
 
 private:
     QImage image_;
+    // Keys, by virtual-key code, held down when this window last got the focus and not
+    // released since: their events are not the game's.
+    std::bitset<256> heldAtFocus_;
 };
 
 // Makes a window's client area width x height pixels, whatever its borders; the player may

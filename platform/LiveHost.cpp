@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QWindow>
 #include <ctime>
 
 #include "platform/KeyMap.h"
@@ -21,6 +22,21 @@ void* XDisplay() {
     return nullptr;
 }
 } // namespace
+
+bool GameHasFocus() {
+    // The X server knows at once; Qt learns of a focus that left only a moment later.
+    if (const unsigned long focus = X11FocusWindow(XDisplay())) {
+        for (const QWindow* window : QGuiApplication::allWindows())
+            if (window->handle() && window->winId() == focus) return true;
+        return false;
+    }
+    return QGuiApplication::focusWindow() != nullptr;
+}
+
+bool KeyDownAnywhere(int vk) {
+    static const X11KeyMap keys(XDisplay());
+    return keys.Held(vk);
+}
 
 LiveHost::LiveHost() {
     clock_.start();
@@ -38,8 +54,10 @@ int32_t LiveHost::TimeMs() { return static_cast<int32_t>(static_cast<uint32_t>(c
 
 bool LiveHost::KeyHeld(int vk) {
     if (pressedOnce_.erase(vk)) return true;
-    if (x11_->Valid()) return x11_->Held(vk);
-    return tracked_.count(vk) != 0;
+    const bool held = x11_->Valid() ? x11_->Held(vk) : tracked_.count(vk) != 0;
+    // Keys typed into another program are not for the game; F12 is, as it is the way back
+    // to a hidden game. The focus is asked last: most polls find their key up.
+    return held && (vk == VK_F12 || GameHasFocus());
 }
 
 bool LiveHost::eventFilter(QObject* watched, QEvent* event) {

@@ -13,6 +13,13 @@ namespace platform {
 class MediaPlayer;
 class X11KeyMap;
 
+// Whether a window of the game has the keyboard focus. Keys the game polls count only then
+// (F12 apart).
+bool GameHasFocus();
+// Whether the key is down on the keyboard at this moment, whichever program has the focus;
+// false where the window system does not tell.
+bool KeyDownAnywhere(int vk);
+
 class LiveHost : public QObject, public Host {
 public:
     LiveHost();

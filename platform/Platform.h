@@ -23,7 +23,8 @@ public:
     virtual ~Host() = default;
     // Milliseconds since start-up as a 32-bit signed value; callers subtract wrap-safely.
     virtual int32_t TimeMs() = 0;
-    // Whether the key is held at this moment, whichever window has the focus.
+    // Whether the key is held at this moment. Live, keys count only while a window of the game
+    // has the keyboard focus, apart from F12, which brings back a hidden game.
     virtual bool KeyHeld(int vk) = 0;
     // Modal box without icon; prompt lines are separated by "\r\n".
     virtual int MessageBox(const std::string& prompt, const std::string& title, int buttons) = 0;
@@ -38,7 +39,7 @@ public:
     virtual void IdleEvents() = 0;
     // A short alert sound.
     virtual void Beep() = 0;
-    // Whether KeyHeld sees keys while none of our windows has the focus. Where it does not,
+    // Whether KeyHeld sees F12 while none of our windows has the focus. Where it does not,
     // a hidden game is minimised instead, so the player can bring it back from the task bar.
     virtual bool KeysSeenEverywhere() { return true; }
     // The next poll of vk finds it held: a hidden game brought back by other means than F12.

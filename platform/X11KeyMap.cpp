@@ -35,6 +35,14 @@ bool X11KeyMap::Held(int vk) const {
     return held;
 }
 
+unsigned long X11FocusWindow(void* display) {
+    if (!display) return 0;
+    Window focus = None;
+    int revert = 0;
+    XGetInputFocus(static_cast<Display*>(display), &focus, &revert);
+    return focus == PointerRoot ? 0 : focus;
+}
+
 bool CanOpenX11Display() {
     Display* display = XOpenDisplay(nullptr);
     if (!display) return false;

@@ -1,6 +1,6 @@
 #pragma once
 // Reads the X server's key map, so held keys are seen whichever window has the focus and
-// while the game window is hidden (F12 brings it back).
+// while the game window is hidden (F12 brings it back); and who has the keyboard focus.
 #include <array>
 
 namespace platform {
@@ -16,6 +16,10 @@ private:
     void* display_;
     std::array<unsigned char, 256> keycodes_{}; // by virtual key; 0 = not mapped
 };
+
+// The window that has the X server's keyboard focus, as the server sees it this moment;
+// 0 for none, or when the focus follows the pointer.
+unsigned long X11FocusWindow(void* display);
 
 // Whether the X server named by DISPLAY answers.
 bool CanOpenX11Display();

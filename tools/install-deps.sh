@@ -9,7 +9,7 @@ packages=(
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-urw-base35 fcitx5-frontend-qt6
   xvfb xdotool x11-utils imagemagick sox
   desktop-file-utils appstream
-  openbox wmctrl  # the window-manager test: a real desktop's frames, maximising, full screen
+  openbox wmctrl xterm  # a desktop for the window tests: window manager, its remote, another program
 )
 missing=()
 for p in "${packages[@]}"; do
