@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "app/Display.h"
 #include "app/Fonts.h"
 #include "app/ReplayMode.h"
 #include "app/glbSystem.h"
@@ -14,18 +15,8 @@
 #include "platform/LiveHost.h"
 #include "platform/QtMediaPlayer.h"
 #include "platform/Random.h"
-#include "platform/X11KeyMap.h"
 
 namespace {
-
-// Qt aborts when it cannot reach the display; say so plainly instead.
-bool DisplayAvailable(const QString& platformArg) {
-    QByteArray platform = platformArg.toUtf8();
-    if (platform.isEmpty()) platform = qgetenv("QT_QPA_PLATFORM");
-    if (!platform.isEmpty() && !platform.startsWith("xcb")) return true;
-    if (platform.isEmpty() && !qgetenv("WAYLAND_DISPLAY").isEmpty()) return true;
-    return platform::CanOpenX11Display();
-}
 
 // Qt names the program only once the application exists; the options are read before that.
 QString Usage(const QCommandLineParser& parser) {
@@ -100,14 +91,11 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (replaying && parser.isSet(headlessOption)) return glbSystem::Play_ReplayFile(replayRequest, nullptr);
-    if (!DisplayAvailable(parser.value(platformOption))) {
-        std::fprintf(stderr, "ponigari: cannot open a display (is DISPLAY set and the X server running?)\n");
-        return 1;
-    }
 
     // Whole scale factors only (a 1.5 desktop gets 2), so the game's pixels stay square blocks.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
-    QApplication app(argc, argv);
+    const auto app = glbSystem::Open_Application(argc, argv, parser.value(platformOption));
+    if (!app) return 1;
     QApplication::setApplicationName(QStringLiteral("ponigari"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon/icon32.png")));
     QGuiApplication::setDesktopFileName(QStringLiteral("ponigari"));

@@ -35,11 +35,4 @@ bool X11KeyMap::Held(int vk) const {
     return held;
 }
 
-bool CanOpenX11Display() {
-    Display* display = XOpenDisplay(nullptr);
-    if (!display) return false;
-    XCloseDisplay(display);
-    return true;
-}
-
 } // namespace platform

@@ -17,7 +17,4 @@ private:
     std::array<unsigned char, 256> keycodes_{}; // by virtual key; 0 = not mapped
 };
 
-// Whether the X server named by DISPLAY answers.
-bool CanOpenX11Display();
-
 } // namespace platform

@@ -23,6 +23,8 @@ check "bad seed" 2 "--seed takes" "$program" --seed twelve
 check "help" 0 "Usage:" "$program" --help
 check "no display" 1 "cannot open a display" env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program"
 check "unreachable display" 1 "cannot open a display" env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:987 "$program"
-passed=$((7 - failures))
+check "unknown platform" 1 "cannot open a display" "$program" --platform bogus
+check "stale Wayland, no X" 1 "cannot open a display" env -u DISPLAY -u QT_QPA_PLATFORM WAYLAND_DISPLAY=gone "$program"
+passed=$((9 - failures))
 echo "$passed passed, $failures failed"
 [ "$failures" -eq 0 ]
