@@ -10,9 +10,9 @@
 
 namespace glbSystem {
 
-const char* const kNoDisplayMessage = "ponigari: cannot open a display (is DISPLAY set and the X server running?)\n";
-
 namespace {
+
+const char* const kNoDisplayMessage = "ponigari: cannot open a display (is DISPLAY set and the X server running?)\n";
 
 // The platforms Qt is to try, in order, and whether the first is an X server worth probing.
 struct PlatformChoice {

@@ -7,10 +7,8 @@
 
 namespace glbSystem {
 
-extern const char* const kNoDisplayMessage;
-
 // The application on the platform asked for (platformArg, else QT_QPA_PLATFORM, else the
-// desktop's). nullptr, with kNoDisplayMessage said, when there is no display. argc and argv
+// desktop's). nullptr, with "cannot open a display" said, when there is no display. argc and argv
 // are the program's; Qt is handed a copy.
 std::unique_ptr<QApplication> Open_Application(int argc, char** argv, const QString& platformArg);
 
