@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/CommandLine.h"
+#include "app/Display.h"
 #include "app/Fonts.h"
 #include "app/ReplayMode.h"
 #include "app/glbSystem.h"
@@ -15,18 +16,8 @@
 #include "platform/LiveHost.h"
 #include "platform/QtMediaPlayer.h"
 #include "platform/Random.h"
-#include "platform/X11KeyMap.h"
 
 namespace {
-
-// Qt aborts when it cannot reach the display; say so plainly instead.
-bool DisplayAvailable(const QString& platformArg) {
-    QByteArray platform = platformArg.toUtf8();
-    if (platform.isEmpty()) platform = qgetenv("QT_QPA_PLATFORM");
-    if (!platform.isEmpty() && !platform.startsWith("xcb")) return true;
-    if (platform.isEmpty() && !qgetenv("WAYLAND_DISPLAY").isEmpty()) return true;
-    return platform::CanOpenX11Display();
-}
 
 // Qt names the program only once the application exists; the options are read before that.
 QString Usage(const QCommandLineParser& parser) {
@@ -114,16 +105,11 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (replaying && parser.isSet(headlessOption)) return glbSystem::Play_ReplayFile(replayRequest, nullptr);
-    if (!DisplayAvailable(parser.value(platformOption))) {
-        std::fprintf(stderr, "ponigari: cannot open a display (is DISPLAY set and the X server running?)\n");
-        return 1;
-    }
 
-    // Qt reads "--platform NAME" from the arguments itself, but not "--platform=NAME".
-    if (parser.isSet(platformOption)) qputenv("QT_QPA_PLATFORM", parser.value(platformOption).toUtf8());
     // Whole scale factors only (a 1.5 desktop gets 2), so the game's pixels stay square blocks.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
-    QApplication app(argc, argv);
+    const auto app = glbSystem::Open_Application(argc, argv, parser.value(platformOption));
+    if (!app) return 1;
     QApplication::setApplicationName(QStringLiteral("ponigari"));
     QApplication::setWindowIcon(glbSystem::Window_Icon());
     QGuiApplication::setDesktopFileName(QStringLiteral("ponigari"));

@@ -43,11 +43,4 @@ unsigned long X11FocusWindow(void* display) {
     return focus == PointerRoot ? 0 : focus;
 }
 
-bool CanOpenX11Display() {
-    Display* display = XOpenDisplay(nullptr);
-    if (!display) return false;
-    XCloseDisplay(display);
-    return true;
-}
-
 } // namespace platform

@@ -21,7 +21,4 @@ private:
 // 0 for none, or when the focus follows the pointer.
 unsigned long X11FocusWindow(void* display);
 
-// Whether the X server named by DISPLAY answers.
-bool CanOpenX11Display();
-
 } // namespace platform

@@ -46,6 +46,9 @@ check "bad seed" 2 "--seed takes" "$program" --seed twelve
 check "help" 0 "Usage:" "$program" --help
 check "no display" 1 "cannot open a display" env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program"
 check "unreachable display" 1 "cannot open a display" env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:987 "$program"
+check "unknown platform" 1 "cannot open a display" "$program" --platform bogus
+check "stale Wayland, no X" 1 "cannot open a display" env -u DISPLAY -u QT_QPA_PLATFORM WAYLAND_DISPLAY=gone "$program"
+
 
 # ---- a trace or replay that cannot be written fails the run; the replay is never the trace ----
 says "trace to a full device" 1 "cannot write the trace to /dev/full: No space left on device" \

@@ -2,6 +2,29 @@
 #   start_xvfb WxH          a private X server on a display Xvfb picks itself (other tests run
 #                           servers of their own); sets DISPLAY and xvfb_pid
 #   viewable_window NAME    waits for the viewable window with exactly this name, prints its id
+# The X clients the scripts call (xdotool, xwininfo, xprop, xdpyinfo, import) are patient once
+# this is sourced; see x_patiently.
+
+# A busy X server turns a connection away now and then. A client that could not connect is
+# run again after a short pause, up to about a second and a half in all, as the game does; any
+# other failure is its answer at once.
+x_patiently() {
+  local pause err status
+  for pause in 0.01 0.02 0.04 0.08 0.16 0.25 0.25 0.25 0.25 0.25 last; do
+    { err=$("$@" 2>&1 >&3 3>&-); status=$?; } 3>&1
+    if [ "$status" -eq 0 ] || [ "$pause" = last ] ||
+      ! grep -qiE '(open|connect to) (the )?(display|x server)' <<<"$err"; then
+      [ -n "$err" ] && printf '%s\n' "$err" >&2
+      return "$status"
+    fi
+    sleep "$pause"
+  done
+}
+xdotool() { x_patiently command xdotool "$@"; }
+xwininfo() { x_patiently command xwininfo "$@"; }
+xprop() { x_patiently command xprop "$@"; }
+xdpyinfo() { x_patiently command xdpyinfo "$@"; }
+import() { x_patiently command import "$@"; }
 
 start_xvfb() {
   local fifo
