@@ -41,6 +41,8 @@ int main(int argc, char** argv) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("ぽに狩り — a horizontal shoot-'em-up."));
     const QCommandLineOption helpOption = parser.addHelpOption();
+    QCommandLineOption versionOption(QStringLiteral("version"), QStringLiteral("Show the version and exit."));
+    parser.addOption(versionOption);
     QCommandLineOption seedOption(QStringLiteral("seed"), QStringLiteral("Seed the random generator with S instead of the clock."),
                                   QStringLiteral("S"));
     QCommandLineOption platformOption(QStringLiteral("platform"), QStringLiteral("Qt platform plugin to use."),
@@ -61,12 +63,21 @@ int main(int argc, char** argv) {
     parser.addOption(seedOption);
     parser.addOption(platformOption);
     parser.addOptions({recordOption, replayOption, headlessOption, traceOption, framesOption});
+    // The launcher's way of telling a player who started the game from the menu what stops it.
+    QCommandLineOption problemOption(QStringLiteral("problem"),
+                                     QStringLiteral("Show TEXT in a message box instead of playing, and exit."),
+                                     QStringLiteral("TEXT"));
+    parser.addOption(problemOption);
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "ponigari: %s\n\n%s", qPrintable(parser.errorText()), qPrintable(Usage(parser)));
         return 2;
     }
     if (parser.isSet(helpOption)) {
         std::fputs(qPrintable(Usage(parser)), stdout);
+        return 0;
+    }
+    if (parser.isSet(versionOption)) {
+        std::puts("ponigari " PONIGARI_VERSION);
         return 0;
     }
     if (!parser.positionalArguments().isEmpty()) {
@@ -100,6 +111,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (replaying && parser.isSet(headlessOption)) return glbSystem::Play_ReplayFile(replayRequest, nullptr);
+    const bool problem = parser.isSet(problemOption);
+    if (problem) std::fprintf(stderr, "ponigari: %s\n", qPrintable(parser.value(problemOption)));
     if (!DisplayAvailable(parser.value(platformOption))) {
         std::fprintf(stderr, "ponigari: cannot open a display (is DISPLAY set and the X server running?)\n");
         return 1;
@@ -116,6 +129,10 @@ int main(int argc, char** argv) {
     platform::LiveHost host;
     host.SetMediaPlayer(std::make_unique<platform::QtMediaPlayer>());
     platform::InstallHost(&host);
+    if (problem) {
+        platform::MsgBox(parser.value(problemOption).toStdString(), platform::MB_OK, "Error !!");
+        return 1;
+    }
     glbMain::LiveGameWindow window;
     glbMain::InstallWindow(&window);
 
