@@ -123,7 +123,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ponigari"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon/icon32.png")));
-    QGuiApplication::setDesktopFileName(QStringLiteral("ponigari"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.ponigari.ponigari"));  // the menu entry's name
     glbSystem::Install_Japanese_Fonts();
 
     platform::LiveHost host;
