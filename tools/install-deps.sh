@@ -12,7 +12,7 @@ run_packages=(
 deb_packages=(dpkg-dev file)  # dpkg-shlibdeps for the package's dependencies
 test_packages=(
   ccache libgtest-dev libbenchmark-dev
-  strace  # sees which music files the installed game finds
+  strace procps  # which music files the installed game finds; stopping it again
   xvfb xdotool x11-utils imagemagick  # the real program under a private X server
   desktop-file-utils appstream man-db lintian  # checks of the menu entry, manual page, package
 )
