@@ -37,6 +37,8 @@ int main(int argc, char** argv) {
     const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
                                         QStringLiteral("Displays help on commandline options."));
     parser.addOption(helpOption);
+    QCommandLineOption versionOption(QStringLiteral("version"), QStringLiteral("Show the version and exit."));
+    parser.addOption(versionOption);
     QCommandLineOption seedOption(QStringLiteral("seed"), QStringLiteral("Seed the random generator with S instead of the clock."),
                                   QStringLiteral("S"));
     QCommandLineOption platformOption(QStringLiteral("platform"), QStringLiteral("Qt platform plugin to use."),
@@ -58,12 +60,21 @@ int main(int argc, char** argv) {
     parser.addOption(platformOption);
     QCommandLineOption fullScreenOption(QStringLiteral("fullscreen"), QStringLiteral("Play in full screen (F switches)."));
     parser.addOptions({recordOption, replayOption, headlessOption, traceOption, framesOption, fullScreenOption});
+    // The launcher's way of telling a player who started the game from the menu what stops it.
+    QCommandLineOption problemOption(QStringLiteral("problem"),
+                                     QStringLiteral("Show TEXT in a message box instead of playing, and exit."),
+                                     QStringLiteral("TEXT"));
+    parser.addOption(problemOption);
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "ponigari: %s\n\n%s", qPrintable(parser.errorText()), qPrintable(Usage(parser)));
         return 2;
     }
     if (parser.isSet(helpOption)) {
         std::fputs(qPrintable(Usage(parser)), stdout);
+        return 0;
+    }
+    if (parser.isSet(versionOption)) {
+        std::puts("ponigari " PONIGARI_VERSION);
         return 0;
     }
     if (!parser.positionalArguments().isEmpty()) {
@@ -105,6 +116,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (replaying && parser.isSet(headlessOption)) return glbSystem::Play_ReplayFile(replayRequest, nullptr);
+    const bool problem = parser.isSet(problemOption);
+    if (problem) std::fprintf(stderr, "ponigari: %s\n", qPrintable(parser.value(problemOption)));
 
     // Whole scale factors only (a 1.5 desktop gets 2), so the game's pixels stay square blocks.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
@@ -112,13 +125,17 @@ int main(int argc, char** argv) {
     if (!app) return 1;
     QApplication::setApplicationName(QStringLiteral("ponigari"));
     QApplication::setWindowIcon(glbSystem::Window_Icon());
-    QGuiApplication::setDesktopFileName(QStringLiteral("ponigari"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.ponigari.ponigari"));  // the menu entry's name
     glbSystem::Install_Japanese_Fonts();
 
     platform::LiveHost host;
     host.SetMediaPlayer(std::make_unique<platform::QtMediaPlayer>());
     platform::InstallHost(&host);
     glbMain::gameFullScreen = parser.isSet(fullScreenOption);
+    if (problem) {
+        platform::MsgBox(parser.value(problemOption).toStdString(), platform::MB_OK, "Error !!");
+        return 1;
+    }
     glbMain::LiveGameWindow window;
     glbMain::InstallWindow(&window);
 

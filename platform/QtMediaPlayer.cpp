@@ -2,13 +2,32 @@
 
 #include <QAudioDevice>
 #include <QAudioOutput>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QUrl>
+#include <cstdio>
+
+// Where an installed program finds the installed music, relative to its own folder.
+#ifndef PONIGARI_MUSIC_FROM_PROGRAM
+#define PONIGARI_MUSIC_FROM_PROGRAM "../../share/ponigari/music"
+#endif
 
 namespace platform {
+
+QString InstalledMusicFolder() {
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/" PONIGARI_MUSIC_FROM_PROGRAM));
+}
+
+QString FindMusicFile(const QString& fileName) {
+    for (const QDir& folder : {QDir::current(), QDir(InstalledMusicFolder())}) {
+        const QFileInfo file(folder.absoluteFilePath(fileName));
+        if (file.isFile()) return file.absoluteFilePath();
+    }
+    return {};
+}
 
 QtMediaPlayer::QtMediaPlayer() {
     // Without a sound device there is nothing to play on: every command stays a no-op.
@@ -33,11 +52,15 @@ void QtMediaPlayer::Close() {
 }
 
 void QtMediaPlayer::Open() {
-    if (!player_) return;
-    // The music lives beside the ranking file, in the folder the game was started from.
-    const QFileInfo file(QDir::current().absoluteFilePath(fileName_));
-    if (!file.isFile()) return;
-    player_->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
+    const QString file = FindMusicFile(fileName_);
+    // Silence is the rule for a missing file; a line on the terminal says where we looked.
+    if (file.isEmpty() && !missing_.contains(fileName_)) {
+        missing_.insert(fileName_);
+        std::fprintf(stderr, "ponigari: no %s in the current folder or in %s: no music\n", qPrintable(fileName_),
+                     qPrintable(InstalledMusicFolder()));
+    }
+    if (!player_ || file.isEmpty()) return;
+    player_->setSource(QUrl::fromLocalFile(file));
     open_ = true;
 }
 

@@ -1,27 +1,27 @@
 #!/usr/bin/env bash
-# The installed game as a player gets it: install into a temporary prefix, validate the menu
-# entry and the software-centre entry, start the game the way the desktop menu does with a
-# fresh home folder, and remove everything again with the install manifest.
-# Arguments: the program (unused: the installed copy is tested), the build folder.
+# The installed game as a player gets it: `make install` into a system-wide prefix and into
+# the player's own ~/.local, the menu entry and the software-centre entry, the game started
+# the way the desktop menu does, what the launcher shows when it cannot use the player's
+# folder, and `make uninstall` removing what each install put there and nothing else.
+# Arguments: the program (unused: the installed copies are tested), the build folder.
 set -uo pipefail
 build=$(readlink -f "$2")
 source_dir=$(dirname "$(readlink -f "$0")")/..
 out="$build/artifacts/install"
 mkdir -p "$out"
+: >"$out/checks.log"
 work=$(mktemp -d)
-prefix="$work/prefix"
+chmod 755 "$work"  # the unprivileged player below reaches the installed copy
+sys="$work/usr"  # stands for /usr/local
 export HOME="$work/home"
 mkdir -p "$HOME"
 unset XDG_DATA_HOME
+app=io.github.ponigari.ponigari
 game_pid=""
 xvfb_pid=""
-manifest="$build/install_manifest.txt"
-[ -f "$manifest" ] && cp "$manifest" "$work/manifest.before"
 cleanup() {
   [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-  # A real installation's manifest stays usable for `make uninstall`.
-  if [ -f "$work/manifest.before" ]; then cp "$work/manifest.before" "$manifest"; else rm -f "$manifest"; fi
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -38,87 +38,150 @@ check() {  # what is checked, then the command that must succeed
     echo "FAILED: $what"
   fi
 }
+make_() { env -u MAKEFLAGS -u MFLAGS make -s -C "$source_dir" BUILD="$build" "$@" >>"$out/make.log" 2>&1; }
+installed() { sed "s|^$1/||" "$1/libexec/ponigari/install_manifest.txt" | sort; }
+all_there() { while read -r f; do [ -e "$1/$f" ] || return 1; done <<<"$2"; }
+none_there() { while read -r f; do [ ! -e "$1/$f" ] || return 1; done <<<"$2"; }
 
-cmake --install "$build" --prefix "$prefix" >"$out/install.log" 2>&1 || { cat "$out/install.log"; exit 1; }
-cp "$manifest" "$work/manifest"
+make_ install PREFIX="$sys" || { cat "$out/make.log"; exit 1; }
 
 # --- the files, where the desktop looks for them
-entry="$prefix/share/applications/ponigari.desktop"
-metainfo="$prefix/share/metainfo/io.github.ponigari.ponigari.metainfo.xml"
-check "launcher in bin" test -x "$prefix/bin/ponigari"
-check "program in libexec" test -x "$prefix/libexec/ponigari/ponigari"
-check "stage music" test -s "$prefix/share/ponigari/迎撃戦.wav"
-check "boss music" test -s "$prefix/share/ponigari/ボス戦.wav"
-for size in 16 32 48 256; do
-  icon="$prefix/share/icons/hicolor/${size}x${size}/apps/ponigari.png"
+entry="$sys/share/applications/$app.desktop"
+metainfo="$sys/share/metainfo/$app.metainfo.xml"
+check "launcher in bin" test -x "$sys/bin/ponigari"
+check "program in libexec" test -x "$sys/libexec/ponigari/ponigari"
+check "stage music" test -s "$sys/share/ponigari/music/迎撃戦.wav"
+check "boss music" test -s "$sys/share/ponigari/music/ボス戦.wav"
+for size in 16 32 48 64 128 256; do
+  icon="$sys/share/icons/hicolor/${size}x${size}/apps/$app.png"
   check "icon of $size pixels" test "$(identify -format '%wx%h' "$icon" 2>/dev/null)" = "${size}x${size}"
 done
-check "menu entry is valid" desktop-file-validate "$entry"
-check "software-centre entry is valid" appstreamcli validate --no-net "$metainfo"
+check "menu entry is valid" test -z "$(desktop-file-validate "$entry" 2>&1)"
+check "software-centre entry is valid, pedantically" appstreamcli validate --pedantic --no-net --explain "$metainfo"
+check "software-centre entry has no remark" test -z "$(appstreamcli validate --pedantic --no-net "$metainfo" | grep -E '^[EWIP]:')"
 check "entry names the game" grep -qx 'Name=ぽに狩り' "$entry"
 check "entry is a game" grep -qE '^Categories=(.*;)?Game;' "$entry"
-check "entry's icon is installed" grep -qx 'Icon=ponigari' "$entry"
-check "entry starts the installed launcher" grep -qx "Exec=$prefix/bin/ponigari" "$entry"
-check "software-centre entry launches the menu entry" grep -q '<launchable type="desktop-id">ponigari.desktop</launchable>' "$metainfo"
-check "every installed file is in the manifest" test "$(find "$prefix" -type f | sort)" = "$(sort "$work/manifest")"
+check "entry's icon is installed" grep -qx "Icon=$app" "$entry"
+check "entry starts the installed launcher" grep -qx "Exec=$sys/bin/ponigari" "$entry"
+check "every installed file is in the prefix's manifest" \
+  test "$(cd "$sys" && find . -type f | sed 's|^\./||' | sort)" = "$(installed "$sys")"
+# The manual page describes every option the program lists.
+manual=$(zcat "$sys/share/man/man6/ponigari.6.gz" | sed 's/\\-/-/g')
+for option in $("$sys/libexec/ponigari/ponigari" --help | grep -oE '^ +(-[a-zA-Z], )?--[a-z-]+' | grep -oE -- '--[a-z-]+'); do
+  check "manual page describes $option" grep -qE -- "$option( |$)" <<<"$manual"
+done
+check "--version names the version" grep -qx 'ponigari [0-9][0-9.]*' <("$sys/libexec/ponigari/ponigari" --version)
 
 # --- started from the menu: the window opens and the game runs in the player's own folder
 source "$(dirname "$0")/support/x11.sh"
 start_xvfb 1024x768
 
-start_from_menu() {  # runs the entry's command line from an unrelated folder
+start_from_menu() {  # the entry's command line, run from an unrelated folder; a command may lead it
   local exec_line
-  exec_line=$(sed -n 's/^Exec=//p' "$entry")
-  (cd / && exec $exec_line) >"$out/game.log" 2>&1 &
+  exec_line=$(sed -n 's/^Exec=//p' "$1")
+  shift
+  (cd / && exec "$@" $exec_line) >"$out/game.log" 2>&1 &
   game_pid=$!
 }
-stop_game() {
-  kill "$game_pid" 2>/dev/null
+stop_game() {  # the game, or the strace that runs it (which leaves once the game is gone)
+  kill $(pgrep -P "$game_pid") "$game_pid" 2>/dev/null
   wait "$game_pid" 2>/dev/null
   game_pid=""
 }
 
 play="$HOME/.local/share/ponigari"
-start_from_menu
+start_from_menu "$entry"
 menu=$(viewable_window 'ぽに狩り') || menu=""
 check "menu window appears" test -n "$menu"
 if [ -n "$menu" ]; then
   import -window root "$out/menu.png"
   pid=$(xprop -id "$menu" _NET_WM_PID | awk '{print $3}')
-  check "game runs in the per-user folder" test "$(readlink -f "/proc/$pid/cwd")" = "$(readlink -f "$play")"
+  check "game runs in the player's folder" test "$(readlink -f "/proc/$pid/cwd")" = "$(readlink -f "$play")"
 fi
-for wave in 迎撃戦.wav ボス戦.wav; do
-  check "$wave linked into the per-user folder" test "$(readlink "$play/$wave")" = "$prefix/share/ponigari/$wave"
-done
-check "ranking kept in the per-user folder" test -f "$play/Ranking.sav"
+check "ranking kept in the player's folder" test -f "$play/Ranking.sav"
+check "no music put into the player's folder" test -z "$(find "$play" -name '*.wav')"
 stop_game
 
-# The next start finds the same ranking, and a wave file of the player's own stays;
-# XDG_DATA_HOME moves the folder.
+# --- a per-user install after playing the system-wide copy: its data folder lies beside the
+# player's folder, and the game finds both pieces of music there.
 cp "$play/Ranking.sav" "$work/ranking.before"
-rm "$play/ボス戦.wav"
-printf 'own' >"$play/ボス戦.wav"
-start_from_menu
+make_ install PREFIX="$HOME/.local" || { cat "$out/make.log"; exit 1; }
+user_entry="$HOME/.local/share/applications/$app.desktop"
+start_from_menu "$user_entry" strace -f -e trace=%stat,statx -o "$work/stat.log"
 menu=$(viewable_window 'ぽに狩り') || menu=""
-check "menu window appears again" test -n "$menu"
+check "menu window of the per-user copy appears" test -n "$menu"
+if [ -n "$menu" ]; then
+  # Start a game (stage music), pause, warp to the boss, resume (boss music).
+  xdotool mousemove --window "$menu" 96 84 click 1
+  xdotool key Return
+  game=$(viewable_window 'ゲーム画面') || game=""
+  check "game window appears" test -n "$game"
+  if [ -n "$game" ]; then
+    xdotool mousemove --window "$game" 5 5 click 1
+    for key in ctrl F11 ctrl; do sleep 0.5 && xdotool key "$key"; done
+  fi
+  music="$HOME/.local/share/ponigari/music/"
+  found() { grep -F "$music" "$work/stat.log" | grep -E '= 0$' | grep -oE '/[^"]*\.wav' | sort -u | grep -c .; }
+  for _ in $(seq 150); do [ "$(found)" -ge 2 ] && break; sleep 0.2; done
+  check "both pieces of music found in the per-user data folder" test "$(found)" -eq 2
+fi
+stop_game
 check "ranking left alone" cmp "$play/Ranking.sav" "$work/ranking.before"
-check "player's own wave file left alone" test "$(cat "$play/ボス戦.wav")" = own
-stop_game
-XDG_DATA_HOME="$work/data" start_from_menu
-menu=$(viewable_window 'ぽに狩り') || menu=""
-check "XDG_DATA_HOME holds the per-user folder" test -L "$work/data/ponigari/迎撃戦.wav"
-stop_game
+check "no music put into the player's folder by the per-user install" test -z "$(find "$play" -maxdepth 1 -name '*.wav')"
+
+# --- uninstalling the per-user copy takes its own files and nothing of the player's
+printf 'own' >"$play/ボス戦.wav"
+user_files=$(installed "$HOME/.local")
+make_ uninstall PREFIX="$HOME/.local"
+check "per-user files removed" none_there "$HOME/.local" "$user_files"
+check "player's ranking stays" cmp "$play/Ranking.sav" "$work/ranking.before"
+check "player's own wave file stays" test "$(cat "$play/ボス戦.wav")" = own
+check "system-wide copy stays" all_there "$sys" "$(installed "$sys")"
+
+# --- a staged install keeps no list: uninstalling the real prefix later touches only its own
+cp "$sys/libexec/ponigari/install_manifest.txt" "$work/manifest.before"
+make_ install DESTDIR="$work/stage" PREFIX="$sys"
+check "staged install has the program" test -x "$work/stage$sys/libexec/ponigari/ponigari"
+check "staged install keeps no manifest" test ! -e "$work/stage$sys/libexec/ponigari/install_manifest.txt"
+check "staged install leaves the real prefix's manifest alone" cmp "$sys/libexec/ponigari/install_manifest.txt" "$work/manifest.before"
+
+# --- the launcher shows a window whatever is wrong with the player's folder; the cases where
+# permissions matter run as an unprivileged player.
+as_player=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+mkdir -p "$work/locked" "$work/readonly/ponigari"
+touch "$work/a-file"
+cp "$work/ranking.before" "$work/readonly/ponigari/Ranking.sav"
+chmod 555 "$work/locked" "$work/readonly/ponigari"
+shows() {  # window name, text the message must name, command leading the entry
+  local name=$1 text=$2
+  shift 2
+  start_from_menu "$entry" "$@"
+  local window
+  window=$(viewable_window "$name") || window=""
+  [ -n "$window" ] && import -window root "$out/shows-$((passed + failed)).png"
+  sleep 0.5
+  stop_game
+  [ -n "$window" ] && grep -qF -- "$text" "$out/game.log"
+}
+check "message for an unwritable XDG_DATA_HOME" shows 'Error !!' "$work/locked/ponigari" \
+  "${as_player[@]}" env XDG_DATA_HOME="$work/locked"
+check "message for an XDG_DATA_HOME that is a file" shows 'Error !!' "$work/a-file/ponigari" \
+  env XDG_DATA_HOME="$work/a-file"
+check "message for an unset HOME" shows 'Error !!' HOME env -u HOME
+check "read-only player's folder with a ranking still plays" shows 'ぽに狩り' '' \
+  "${as_player[@]}" env XDG_DATA_HOME="$work/readonly"
 
 # Files named on the launcher's command line are relative to the caller's folder.
 mkdir -p "$work/caller"
 cp "$source_dir/tests/data/replays/quiet.rep" "$work/caller/"
-(cd "$work/caller" && "$prefix/bin/ponigari" --headless --replay quiet.rep --frames 20 --trace=trace.jsonl) \
+(cd "$work/caller" && "$sys/bin/ponigari" --headless --replay quiet.rep --frames 20 --trace=trace.jsonl) \
   >>"$out/checks.log" 2>&1
 check "replay and trace relative to the caller" test "$(wc -l <"$work/caller/trace.jsonl")" -gt 0
 
-# --- removal with the manifest leaves nothing behind
-xargs -d '\n' rm -f <"$work/manifest"
-check "nothing left after removal" test -z "$(find "$prefix" -type f -o -type l)"
+# --- removal with the prefix's manifest leaves nothing behind, and the staged copy alone
+make_ uninstall PREFIX="$sys"
+check "nothing left after removal" test -z "$(find "$sys" -type f -o -type l)"
+check "staged copy untouched by the real prefix's removal" test -x "$work/stage$sys/libexec/ponigari/ponigari"
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

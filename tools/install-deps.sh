@@ -1,16 +1,28 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the game and the tests need, when any is missing.
+# Installs the Debian packages that are missing: `install-deps.sh run` what building and
+# playing the game need (`make run`), `install-deps.sh deb` that and what packing it needs
+# (`make deb`), `install-deps.sh` with no argument everything, the tests' tools as well.
 set -euo pipefail
-packages=(
-  g++ cmake ninja-build ccache pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6multimedia6 qt6-image-formats-plugins
-  gstreamer1.0-plugins-good gstreamer1.0-plugins-base
-  libx11-dev libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-ipafont-gothic fonts-ipafont-mincho fonts-urw-base35 fcitx5-frontend-qt6
-  xvfb xdotool x11-utils imagemagick sox
-  desktop-file-utils appstream
+run_packages=(
+  g++ cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev libx11-dev
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good  # decoding and playing the wave files
+  fonts-ipafont-gothic fonts-ipafont-mincho fonts-urw-base35  # the faces the windows ask for
+  fcitx5-frontend-qt6  # Japanese names typed with Fcitx 5
+)
+deb_packages=(dpkg-dev file)  # dpkg-shlibdeps for the package's dependencies
+test_packages=(
+  ccache libgtest-dev libbenchmark-dev
+  strace procps  # which music files the installed game finds; stopping it again
+  xvfb xdotool x11-utils imagemagick  # the real program under a private X server
+  desktop-file-utils appstream man-db lintian  # checks of the menu entry, manual page, package
   openbox wmctrl xterm  # a desktop for the window tests: window manager, its remote, another program
 )
+case ${1:-all} in
+  run) packages=("${run_packages[@]}") ;;
+  deb) packages=("${run_packages[@]}" "${deb_packages[@]}") ;;
+  *) packages=("${run_packages[@]}" "${deb_packages[@]}" "${test_packages[@]}") ;;
+esac
+
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,5 +1,5 @@
 // The program icon: the ぽに face. 16 px is the hand-placed enemy sprite; larger sizes are
-// rasterised from shapes at pixel centres (crisp), the 256 px one with smooth edges.
+// rasterised from shapes at pixel centres (crisp), from 128 px up with smooth edges.
 #include "Art.h"
 #include "Canvas.h"
 
@@ -48,8 +48,8 @@ QImage DrawIcon(int size) {
         return img;
     }
     const double half = size / 2.0;
-    const double line = (size >= 256 ? 10.0 : size >= 48 ? 2.0 : 1.0) / half;
-    const int samples = size >= 256 ? 4 : 1;
+    const double line = (size >= 256 ? 10.0 : size >= 128 ? 5.0 : size >= 64 ? 3.0 : size >= 48 ? 2.0 : 1.0) / half;
+    const int samples = size >= 128 ? 4 : 1;
     for (int y = 0; y < size; ++y)
         for (int x = 0; x < size; ++x) {
             int a = 0, r = 0, g = 0, b = 0;

@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
         ok &= Save(img, root.filePath(QStringLiteral("assets/sprites/") + QString::fromLatin1(want.file)));
         sprites.push_back(img);
     }
-    for (int size : {16, 32, 48, 256})
+    for (int size : {16, 32, 48, 64, 128, 256})
         ok &= Save(art::DrawIcon(size), root.filePath(QStringLiteral("assets/icon/icon%1.png").arg(size)));
     ok &= Save(art::ContactSheet(sprites), root.filePath(QStringLiteral("docs/sprites.png")));
     return ok ? 0 : 1;
