@@ -65,10 +65,14 @@ check "entry's icon is installed" grep -qx "Icon=$app" "$entry"
 check "entry starts the installed launcher" grep -qx "Exec=$sys/bin/ponigari" "$entry"
 check "every installed file is in the prefix's manifest" \
   test "$(cd "$sys" && find . -type f | sed 's|^\./||' | sort)" = "$(installed "$sys")"
-# The manual page describes every option the program lists.
+# The manual page describes every option the program lists, and no other.
 manual=$(zcat "$sys/share/man/man6/ponigari.6.gz" | sed 's/\\-/-/g')
-for option in $("$sys/libexec/ponigari/ponigari" --help | grep -oE '^ +(-[a-zA-Z], )?--[a-z-]+' | grep -oE -- '--[a-z-]+'); do
+listed=$("$sys/libexec/ponigari/ponigari" --help | grep -oE '^ +(-[a-zA-Z], )?--[a-z-]+' | grep -oE -- '--[a-z-]+')
+for option in $listed; do
   check "manual page describes $option" grep -qE -- "$option( |$)" <<<"$manual"
+done
+for option in $(grep -A1 -x '.TP' <<<"$manual" | grep -oE -- '^\.BI? (-[a-zA-Z], )?--[a-z-]+' | grep -oE -- '--[a-z-]+'); do
+  check "--help lists the manual's $option" grep -qx -- "$option" <<<"$listed"
 done
 check "--version names the version" grep -qx 'ponigari [0-9][0-9.]*' <("$sys/libexec/ponigari/ponigari" --version)
 
