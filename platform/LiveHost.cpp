@@ -9,6 +9,7 @@
 #include <ctime>
 
 #include "platform/KeyMap.h"
+#include "platform/LivePads.h"
 #include "platform/MediaPlayer.h"
 #include "platform/X11KeyMap.h"
 
@@ -37,6 +38,7 @@ int32_t LiveHost::TimeMs() { return static_cast<int32_t>(static_cast<uint32_t>(c
 
 bool LiveHost::KeyHeld(int vk) {
     if (pressedOnce_.erase(vk)) return true;
+    if (pads_ && pads_->Held(vk)) return true;
     if (x11_->Valid()) return x11_->Held(vk);
     return tracked_.count(vk) != 0;
 }

@@ -9,6 +9,7 @@ packages=(
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-urw-base35 fcitx5-frontend-qt6
   xvfb xdotool x11-utils imagemagick sox
   desktop-file-utils appstream
+  libsdl2-dev  # game controllers: SDL's controller API and its mapping database
 )
 missing=()
 for p in "${packages[@]}"; do
