@@ -10,7 +10,7 @@ namespace platform {
 namespace {
 // With a controller in: the delay before a press reaches a menu, or Start the game. Without:
 // how soon a newly plugged controller is found. The game's polls read the pads themselves.
-constexpr int kPollMs = 8;
+constexpr int kPollMs = 16;
 constexpr int kSearchMs = 250;
 } // namespace
 
