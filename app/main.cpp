@@ -9,11 +9,13 @@
 #include "app/CommandLine.h"
 #include "app/Display.h"
 #include "app/Fonts.h"
+#include "app/PadKeys.h"
 #include "app/ReplayMode.h"
 #include "app/glbSystem.h"
 #include "replay/Recorder.h"
 #include "game/frmMain.h"
 #include "platform/LiveHost.h"
+#include "platform/LivePads.h"
 #include "platform/QtMediaPlayer.h"
 #include "platform/Random.h"
 
@@ -144,6 +146,10 @@ int main(int argc, char** argv) {
         glbMain::InstallWindow(nullptr);
         return code;
     }
+    // Controllers play along in a game, never in a replay.
+    platform::LivePads pads;
+    pads.onButton = glbSystem::Route_PadButton;
+    host.SetPads(&pads);
     // Every game is seeded on its own from the run's seed, recorded or not.
     replay::Recorder recorder(host, seed);
     recorder.RecordTo(recordPath);

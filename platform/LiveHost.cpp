@@ -11,6 +11,7 @@
 
 #include "platform/KeyMap.h"
 #include "platform/LiveBoxes.h"
+#include "platform/LivePads.h"
 #include "platform/MediaPlayer.h"
 #include "platform/X11KeyMap.h"
 
@@ -30,7 +31,9 @@ bool GameHasFocus() {
             if (window->handle() && window->winId() == focus) return true;
         return false;
     }
-    return QGuiApplication::focusWindow() != nullptr;
+    // Qt may go on naming a window it has hidden as the focus window.
+    const QWindow* focus = QGuiApplication::focusWindow();
+    return focus && focus->isVisible();
 }
 
 bool KeyDownAnywhere(int vk) {
@@ -54,6 +57,7 @@ int32_t LiveHost::TimeMs() { return static_cast<int32_t>(static_cast<uint32_t>(c
 
 bool LiveHost::KeyHeld(int vk) {
     if (pressedOnce_.erase(vk)) return true;
+    if (pads_ && pads_->Held(vk)) return true;
     const bool held = x11_->Valid() ? x11_->Held(vk) : tracked_.count(vk) != 0;
     // Keys typed into another program are not for the game; F12 is, as it is the way back
     // to a hidden game. The focus is asked last: most polls find their key up.

@@ -10,6 +10,7 @@
 
 namespace platform {
 
+class LivePads;
 class MediaPlayer;
 class X11KeyMap;
 
@@ -39,6 +40,8 @@ public:
 
     // Silences the music for runs that must not make a sound.
     void SetMediaPlayer(std::unique_ptr<MediaPlayer> player);
+    // Game controllers hold keys too.
+    void SetPads(LivePads* pads) { pads_ = pads; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -48,6 +51,7 @@ private:
     QTimer wakeUp_;
     std::unique_ptr<MediaPlayer> media_;
     std::unique_ptr<X11KeyMap> x11_;
+    LivePads* pads_ = nullptr;
     // Keys held according to this application's own key events: the fallback where the
     // window system offers no global key map (Wayland, offscreen).
     std::set<int> tracked_;

@@ -8,6 +8,7 @@ run_packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good  # decoding and playing the wave files
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-urw-base35  # the faces the windows ask for
   fcitx5-frontend-qt6  # Japanese names typed with Fcitx 5
+  libsdl2-dev  # game controllers: SDL's controller API and its mapping database
 )
 deb_packages=(dpkg-dev file)  # dpkg-shlibdeps for the package's dependencies
 test_packages=(
