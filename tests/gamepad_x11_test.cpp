@@ -174,7 +174,7 @@ TEST_F(PadTest, ButtonsHoldTheGameKeysAndTheGameReplaysToTheSameTrace) {
     const std::string rep = Read(dir.filePath("game.rep"));
     EXPECT_EQ(rep.substr(rep.find("keys")),
               "keys 1 1\nkeys 3 0\nkeys 5 4\nkeys 7 2\nkeys 9 8\nkeys 11 16\nkeys 13 32\nkeys 15 0\nkeys 17 32\n"
-              "keys 19 0\nevent 22 ctrl\nhold 22 enter\nhold 22 unhide\nhold 22 ctrl\nevent 25 esc\n");
+              "keys 19 0\nevent 22 ctrl\nhold 22 enter\nhold 22 unhide\nhold 22 ctrl\nevent 25 esc\nend 25 aborted 0\n");
 
     // Headless, the replay plays the same game.
     replay::Replay again;
