@@ -41,7 +41,6 @@ frmMain::frmMain() {
     lblPause = new QLabel(QStringLiteral("PAUSE"), this);
     lblPause->hide();
     Fit_Pause();
-    lblPause->resize(68, 23);
 }
 
 QRectF frmMain::Field_Rect() const {

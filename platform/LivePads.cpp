@@ -35,11 +35,12 @@ bool LivePads::Held(int vk) {
     if (!pads_.Running()) return false;
     // Read right at the poll: a button pressed just before it counts in this pass.
     Poll();
-    // A hidden game has no window to hold the focus; Back alone, as F12, brings it back.
-    if (vk != VK_F12 && !GameHasFocus()) return false;
-    for (int b = 0; b < PadButtonCount; ++b)
-        if (PadGameKey(static_cast<PadButton>(b)) == vk && pads_.Held(static_cast<PadButton>(b))) return true;
-    return false;
+    bool held = false;
+    for (int b = 0; b < PadButtonCount && !held; ++b)
+        held = PadGameKey(static_cast<PadButton>(b)) == vk && pads_.Held(static_cast<PadButton>(b));
+    // A hidden game has no window to hold the focus; Back alone, as F12, brings it back. The
+    // focus is asked last, as it costs a round trip to the X server.
+    return held && (vk == VK_F12 || GameHasFocus());
 }
 
 } // namespace platform

@@ -19,20 +19,17 @@ X11KeyMap::X11KeyMap(void* display) : display_(display) {
         {VK_F12, XK_F12},
     };
     for (const auto& k : keys) keycodes_[k.vk] = static_cast<unsigned char>(XKeysymToKeycode(dpy, k.sym));
+    // Either Ctrl key counts, and the keypad's Enter is Enter, as in the windows' key events.
+    twins_[VK_CONTROL] = static_cast<unsigned char>(XKeysymToKeycode(dpy, XK_Control_R));
+    twins_[VK_RETURN] = static_cast<unsigned char>(XKeysymToKeycode(dpy, XK_KP_Enter));
 }
 
 bool X11KeyMap::Held(int vk) const {
     if (!display_ || vk < 0 || vk > 255 || keycodes_[vk] == 0) return false;
     char map[32];
     XQueryKeymap(static_cast<Display*>(display_), map);
-    const int code = keycodes_[vk];
-    bool held = (map[code / 8] >> (code % 8)) & 1;
-    if (!held && vk == VK_CONTROL) {
-        // Either Ctrl key counts.
-        const int right = XKeysymToKeycode(static_cast<Display*>(display_), XK_Control_R);
-        held = right && ((map[right / 8] >> (right % 8)) & 1);
-    }
-    return held;
+    const auto down = [&map](int code) { return code != 0 && ((map[code / 8] >> (code % 8)) & 1); };
+    return down(keycodes_[vk]) || down(twins_[vk]);
 }
 
 unsigned long X11FocusWindow(void* display) {

@@ -15,6 +15,7 @@ public:
 private:
     void* display_;
     std::array<unsigned char, 256> keycodes_{}; // by virtual key; 0 = not mapped
+    std::array<unsigned char, 256> twins_{};    // a second key that counts the same, as right Ctrl
 };
 
 // The window that has the X server's keyboard focus, as the server sees it this moment;

@@ -13,7 +13,8 @@ mkdir -p "$out"
 work=$(mktemp -d)
 chmod 755 "$work"  # the unprivileged player below reaches the installed copy
 sys="$work/usr"  # stands for /usr/local
-export HOME="$work/home"
+# A folder named like the game above the prefix must not fool uninstall into taking folders.
+export HOME="$work/ponigari/home"
 mkdir -p "$HOME"
 unset XDG_DATA_HOME
 app=io.github.ponigari.ponigari
@@ -141,6 +142,7 @@ check "per-user files removed" none_there "$HOME/.local" "$user_files"
 check "player's ranking stays" cmp "$play/Ranking.sav" "$work/ranking.before"
 check "player's own wave file stays" test "$(cat "$play/ボス戦.wav")" = own
 check "system-wide copy stays" all_there "$sys" "$(installed "$sys")"
+check "folders that are not the game's own stay" test -d "$HOME/.local/bin" -a -d "$HOME/.local/share/applications"
 
 # --- a staged install keeps no list: uninstalling the real prefix later touches only its own
 cp "$sys/libexec/ponigari/install_manifest.txt" "$work/manifest.before"

@@ -21,9 +21,11 @@ case $1 in
     fi
     files=$(cat "$list")
     printf '%s\n' "$files" | xargs -d '\n' rm -f
+    # Only folders below the prefix, and only the game's own, whatever the prefix is called.
+    root=$(realpath -ms "$prefix")
     printf '%s\n' "$files" | xargs -d '\n' -n 1 dirname | sort -u | while read -r dir; do
       while :; do
-        case $dir in */ponigari | */ponigari/*) echo "$dir" ;; *) break ;; esac
+        case ${dir#"$root"/} in "$dir" | "") break ;; ponigari | ponigari/* | */ponigari | */ponigari/*) echo "$dir" ;; *) break ;; esac
         dir=${dir%/*}
       done
     done | sort -ru | xargs -r -d '\n' rmdir --ignore-fail-on-non-empty
