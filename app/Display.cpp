@@ -56,6 +56,10 @@ int refusedConnections = 0;
 
 void Hold_Start_Message(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtFatalMsg) {
+        // Qt's own reason comes first where a platform plugin is missing or broken: the
+        // display may well be there.
+        for (const HeldMessage& message : heldMessages)
+            if (message.category == "qt.qpa.plugin") std::fprintf(stderr, "%s\n", qPrintable(message.text));
         std::fputs(kNoDisplayMessage, stderr);
         std::fflush(stderr);
         std::_Exit(1);

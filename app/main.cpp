@@ -13,6 +13,7 @@
 #include "app/ReplayMode.h"
 #include "app/glbSystem.h"
 #include "replay/Recorder.h"
+#include "replay/Text.h"
 #include "game/frmMain.h"
 #include "platform/LiveHost.h"
 #include "platform/LivePads.h"
@@ -25,6 +26,9 @@ namespace {
 QString Usage(const QCommandLineParser& parser) {
     return parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("ponigari"));
 }
+
+// A typed word as the terminal may show it: control bytes escaped, never sent on.
+std::string Shown(const QString& text) { return replay::Printable(glbSystem::File_Bytes(text)); }
 
 } // namespace
 
@@ -68,7 +72,7 @@ int main(int argc, char** argv) {
                                      QStringLiteral("TEXT"));
     parser.addOption(problemOption);
     if (!parser.parse(arguments)) {
-        std::fprintf(stderr, "ponigari: %s\n\n%s", qPrintable(parser.errorText()), qPrintable(Usage(parser)));
+        std::fprintf(stderr, "ponigari: %s\n\n%s", Shown(parser.errorText()).c_str(), qPrintable(Usage(parser)));
         return 2;
     }
     if (parser.isSet(helpOption)) {
@@ -80,7 +84,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        std::fprintf(stderr, "ponigari: unexpected argument '%s'\n\n%s", qPrintable(parser.positionalArguments().first()),
+        std::fprintf(stderr, "ponigari: unexpected argument '%s'\n\n%s", Shown(parser.positionalArguments().first()).c_str(),
                      qPrintable(Usage(parser)));
         return 2;
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -86,12 +87,24 @@ bool WriteAll(int fd, const std::string& bytes) {
     return true;
 }
 
+// The process's umask, read without changing it: setting it to learn it would give files that
+// other threads (sound, controllers) create in that moment the wrong permissions.
+mode_t CurrentUmask() {
+    if (std::FILE* status = std::fopen("/proc/self/status", "re")) {
+        char line[256];
+        unsigned mask = 0;
+        bool found = false;
+        while (!found && std::fgets(line, sizeof line, status)) found = std::sscanf(line, "Umask: %o", &mask) == 1;
+        std::fclose(status);
+        if (found) return static_cast<mode_t>(mask);
+    }
+    return 022;
+}
+
 mode_t NewFileMode(const std::string& old) {
     struct stat st {};
     if (::stat(old.c_str(), &st) == 0) return st.st_mode & 07777;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+    return 0666 & ~CurrentUmask();
 }
 
 // For a folder that takes no new file but lets this one be written. A failed write puts the
@@ -116,6 +129,9 @@ bool Replace_File(const std::string& path, const std::string& content) {
     if (kind == Kind::Other) return false;
     const std::string target = Target(path);
     if (target.empty()) return false;
+    // A ranking its owner made read-only is not to be written, even where the folder would
+    // let it be replaced.
+    if (kind == Kind::Regular && ::access(target.c_str(), W_OK) != 0) return false;
     std::string temp = target + ".XXXXXX";
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) return kind == Kind::Regular && (errno == EACCES || errno == EPERM) && WriteInPlace(target, content);
@@ -173,6 +189,7 @@ bool Delete_File(const std::string& path) {
     case Kind::Regular:
         break;
     }
+    if (::access(path.c_str(), W_OK) != 0) return false;  // kept as its owner made it: read-only
     if (!IsLink(path) && ::unlink(path.c_str()) == 0) return true;
     return Replace_File(path, {});
 }

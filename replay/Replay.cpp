@@ -34,7 +34,12 @@ std::vector<std::string_view> Words(std::string_view line) {
 }
 
 // A word of the file as a message shows it.
-std::string Quoted(std::string_view word) { return "'" + Printable(word) + "'"; }
+std::string Quoted(std::string_view word) {
+    std::string quoted = "'";
+    quoted += Printable(word);
+    quoted += '\'';
+    return quoted;
+}
 
 template <typename T>
 bool Number(std::string_view word, T& value) {

@@ -46,7 +46,8 @@ check "bad seed" 2 "--seed takes" "$program" --seed twelve
 check "help" 0 "Usage:" "$program" --help
 check "no display" 1 "cannot open a display" env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program"
 check "unreachable display" 1 "cannot open a display" env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:987 "$program"
-check "unknown platform" 1 "cannot open a display" "$program" --platform bogus
+check "unknown platform, and why" 1 'Could not find the Qt platform plugin "bogus"' "$program" --platform bogus
+check "odd bytes of the command line shown escaped" 2 "Unknown option '\x1b[31mX'" "$program" $'--\e[31mX'
 check "stale Wayland, no X" 1 "cannot open a display" env -u DISPLAY -u QT_QPA_PLATFORM WAYLAND_DISPLAY=gone "$program"
 
 

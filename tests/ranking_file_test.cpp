@@ -57,9 +57,11 @@ void Unprivileged(const std::function<void()>& step) {
     if (child == 0) {
         if (::getuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(1);
         step();
-        ::_exit(0);
+        ::_exit(::testing::Test::HasFailure() ? 2 : 0);
     }
-    ::waitpid(child, nullptr, 0);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the unprivileged step failed or could not switch users";
 }
 
 std::array<Slot, 6> Places(std::initializer_list<Slot> places) {
@@ -372,6 +374,18 @@ TEST_F(RankingFileTest, FolderThatTakesNoNewFileGetsTheWholeFileInPlaceOrNothing
         Load_Rank();
         RankData[1].Score = 700;
         Save_Rank();
+    });
+    ::chmod(".", 0700);
+    EXPECT_EQ(ReadFile(), FileBytes(Places({UsedSlot(700)}), 5));
+
+    // A ranking its owner made read-only stays as it is, though the folder would let it go.
+    ASSERT_EQ(::chmod("Ranking.sav", 0444), 0);
+    ASSERT_EQ(::chmod(".", 0777), 0);
+    Unprivileged([] {
+        Load_Rank();
+        RankData[1].Score = 900;
+        Save_Rank();
+        Init_Rank();
     });
     ::chmod(".", 0700);
     EXPECT_EQ(ReadFile(), FileBytes(Places({UsedSlot(700)}), 5));
