@@ -87,24 +87,10 @@ bool WriteAll(int fd, const std::string& bytes) {
     return true;
 }
 
-// The process's umask, read without changing it: setting it to learn it would give files that
-// other threads (sound, controllers) create in that moment the wrong permissions.
-mode_t CurrentUmask() {
-    if (std::FILE* status = std::fopen("/proc/self/status", "re")) {
-        char line[256];
-        unsigned mask = 0;
-        bool found = false;
-        while (!found && std::fgets(line, sizeof line, status)) found = std::sscanf(line, "Umask: %o", &mask) == 1;
-        std::fclose(status);
-        if (found) return static_cast<mode_t>(mask);
-    }
-    return 022;
-}
-
 mode_t NewFileMode(const std::string& old) {
     struct stat st {};
     if (::stat(old.c_str(), &st) == 0) return st.st_mode & 07777;
-    return 0666 & ~CurrentUmask();
+    return 0666 & ~Current_Umask();
 }
 
 // For a folder that takes no new file but lets this one be written. A failed write puts the
@@ -192,6 +178,18 @@ bool Delete_File(const std::string& path) {
     if (::access(path.c_str(), W_OK) != 0) return false;  // kept as its owner made it: read-only
     if (!IsLink(path) && ::unlink(path.c_str()) == 0) return true;
     return Replace_File(path, {});
+}
+
+mode_t Current_Umask() {
+    if (std::FILE* status = std::fopen("/proc/self/status", "re")) {
+        char line[256];
+        unsigned mask = 0;
+        bool found = false;
+        while (!found && std::fgets(line, sizeof line, status)) found = std::sscanf(line, "Umask: %o", &mask) == 1;
+        std::fclose(status);
+        if (found) return static_cast<mode_t>(mask);
+    }
+    return 022;
 }
 
 } // namespace platform

@@ -34,6 +34,10 @@ bool Patch_File(const std::string& path, const std::vector<FilePatch>& patches);
 // the link keeps leading to the shared file.
 bool Delete_File(const std::string& path);
 
+// The process's umask, read without changing it: setting it to learn it would give files that
+// other threads (sound, controllers) create in that moment the wrong permissions.
+mode_t Current_Umask();
+
 // Every byte written to a file goes through this call: the system's write(), unless a test
 // puts one that fails in its place.
 inline ssize_t (*Write_Call)(int fd, const void* data, std::size_t size) = ::write;

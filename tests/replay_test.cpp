@@ -473,6 +473,22 @@ TEST_F(RecorderTest, EveryPollOfAPassSeesTheKeysOfItsFirstPoll) {
     ExpectSameTraceOnPlayback();
 }
 
+TEST_F(RecorderTest, AReplayNamedThroughALinkReplacesTheFileItLeadsTo) {
+    const std::string real = dir.filePath("real.rep").toStdString(), link = dir.filePath("link.rep").toStdString();
+    ASSERT_EQ(symlink(real.c_str(), link.c_str()), 0);
+    recorder.RecordTo(link);
+    inner.onEvents = [] {
+        if (gamePass == 5 && !gameQuit) Form_KeyPress(27);
+    };
+    glbSystem::RankRecord result;
+    Run_Game(result);
+    struct stat st {};
+    ASSERT_EQ(lstat(link.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+    EXPECT_NE(Read(dir.filePath("real.rep")).find("\nend 5 aborted"), std::string::npos);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::System).size(), 3) << "no temporary file is left";
+}
+
 TEST_F(RecorderTest, EventsAreRecordedWhereTheyWereHandled) {
     // Pause between passes 3 and 4; in pass 4's hold F8, then Ctrl in the next turn; Enter
     // between 9 and 10 hides, F12 held in pass 10's hold shows again, Ctrl resumes; Esc.
