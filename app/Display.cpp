@@ -99,6 +99,9 @@ std::unique_ptr<QApplication> Open_Application(int argc, char** argv, const QStr
     // client leaves would otherwise be resetting just as Qt connects.
     platform::CloseX11Display(probe);
     for (const HeldMessage& message : heldMessages) {
+        // A platform passed over for the next in the list (Wayland without Qt's Wayland
+        // plugin, say) is no news once the application stands.
+        if (message.category == "qt.qpa.plugin") continue;
         const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
         qt_message_output(message.type, context, message.text);
     }
