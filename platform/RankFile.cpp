@@ -28,13 +28,6 @@ bool IsLink(const std::string& path) {
     return ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
 }
 
-// The file a link leads to, so that it is replaced and the link kept; empty when it cannot be found.
-std::string Target(const std::string& path) {
-    if (!IsLink(path)) return path;
-    char resolved[PATH_MAX];
-    return ::realpath(path.c_str(), resolved) ? std::string(resolved) : std::string();
-}
-
 class Descriptor {
 public:
     explicit Descriptor(int fd) : fd_(fd) {}
@@ -113,21 +106,12 @@ bool WriteInPlace(const std::string& target, const std::string& content) {
 bool Replace_File(const std::string& path, const std::string& content) {
     const Kind kind = KindOf(path);
     if (kind == Kind::Other) return false;
-    const std::string target = Target(path);
-    if (target.empty()) return false;
+    const std::string target = Link_Target(path);
     // A ranking its owner made read-only is not to be written, even where the folder would
     // let it be replaced.
     if (kind == Kind::Regular && ::access(target.c_str(), W_OK) != 0) return false;
-    std::string temp = target + ".XXXXXX";
-    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-    if (fd < 0) return kind == Kind::Regular && (errno == EACCES || errno == EPERM) && WriteInPlace(target, content);
-
-    Descriptor file(fd);
-    bool written = ::fchmod(fd, NewFileMode(target)) == 0 && WriteAll(fd, content) && ::fsync(fd) == 0;
-    written = file.Close() && written;
-    if (written && ::rename(temp.c_str(), target.c_str()) == 0) return true;
-    ::unlink(temp.c_str());
-    return false;
+    const int error = Replace_Whole(target, content);
+    return error == 0 || (kind == Kind::Regular && (error == EACCES || error == EPERM) && WriteInPlace(target, content));
 }
 
 } // namespace
@@ -178,6 +162,31 @@ bool Delete_File(const std::string& path) {
     if (::access(path.c_str(), W_OK) != 0) return false;  // kept as its owner made it: read-only
     if (!IsLink(path) && ::unlink(path.c_str()) == 0) return true;
     return Replace_File(path, {});
+}
+
+std::string Link_Target(const std::string& path) {
+    char target[PATH_MAX];
+    if (::realpath(path.c_str(), target)) return target;
+    const ssize_t n = ::readlink(path.c_str(), target, sizeof target - 1);
+    if (n <= 0) return path;
+    const std::string to(target, static_cast<std::size_t>(n));
+    const std::size_t slash = path.rfind('/');
+    return to[0] == '/' || slash == std::string::npos ? to : path.substr(0, slash + 1) + to;
+}
+
+int Replace_Whole(const std::string& target, const std::string& content) {
+    // Some failures leave errno alone (a write of nothing); they still are failures.
+    const auto failure = [] { return errno ? errno : EIO; };
+    std::string temp = target + ".XXXXXX";
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0) return failure();
+    Descriptor file(fd);
+    errno = 0;
+    int error = ::fchmod(fd, NewFileMode(target)) == 0 && WriteAll(fd, content) && ::fsync(fd) == 0 ? 0 : failure();
+    if (!file.Close() && !error) error = failure();
+    if (!error && ::rename(temp.c_str(), target.c_str()) != 0) error = failure();
+    if (error) ::unlink(temp.c_str());
+    return error;
 }
 
 mode_t Current_Umask() {

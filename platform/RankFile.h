@@ -1,7 +1,7 @@
 #pragma once
-// Whole-file access for the ranking. A write replaces the file at once (a temporary file in
-// the same folder, synced, then renamed over the old one), so a crash or a full disk leaves the
-// old or the new content, never a mixture or an empty file. Only a regular file, or a link to
+// Whole-file access for the ranking (replays are replaced the same way). A write replaces the
+// file at once (a temporary file in the same folder, synced, then renamed over the old one), so
+// a crash or a full disk leaves the old or the new content, never a mixture or an empty file. Only a regular file, or a link to
 // one, is ever opened: a FIFO would block the program, and a device must never be overwritten.
 #include <cstddef>
 #include <cstdint>
@@ -33,6 +33,16 @@ bool Patch_File(const std::string& path, const std::vector<FilePatch>& patches);
 // file in a folder that refuses the deletion but lets the file be written, is emptied instead:
 // the link keeps leading to the shared file.
 bool Delete_File(const std::string& path);
+
+// Puts `content` in place of the file `target` at once: written whole beside it under a name
+// of its own, synced, then renamed over it, so that a crash, a full disk or another copy of
+// the program never leaves a mixture. 0 when done, the error number otherwise; the old file is
+// then untouched.
+int Replace_Whole(const std::string& target, const std::string& content);
+
+// The file a name leads to, through links, also where the last link leads nowhere yet: a
+// write through a link replaces that file and keeps the link. The name itself for no link.
+std::string Link_Target(const std::string& path);
 
 // The process's umask, read without changing it: setting it to learn it would give files that
 // other threads (sound, controllers) create in that moment the wrong permissions.

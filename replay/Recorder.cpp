@@ -3,11 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <climits>
-#include <cstdlib>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include "platform/Random.h"
 #include "platform/RankFile.h"
@@ -19,43 +15,19 @@ using namespace platform;
 
 namespace {
 
-// Where a link leads, also when nothing is there yet; the name itself when it is no link.
-std::string Link_Target(const std::string& path) {
-    char target[PATH_MAX];
-    if (realpath(path.c_str(), target)) return target;
-    const ssize_t n = readlink(path.c_str(), target, sizeof target - 1);
-    if (n <= 0) return path;
-    const std::string to(target, static_cast<std::size_t>(n));
-    const std::size_t slash = path.rfind('/');
-    return to[0] == '/' || slash == std::string::npos ? to : path.substr(0, slash + 1) + to;
-}
-
-// Writes a whole file, empty when it could, why not otherwise. A regular file is written
-// beside the target under a name of its own and renamed over it, so that it is never half
-// written and two copies of the game never share the half-written one; a link is followed, so
-// that the file it leads to is replaced. Anything else (a device, a pipe) is written in place
-// and must not be replaced.
+// Writes a whole file, empty when it could, why not otherwise. A device or a pipe is written
+// in place and must never be replaced; a file is replaced whole, never left half written.
 std::string Write_File(const std::string& path, const std::string& text) {
     struct stat st {};
-    const bool inPlace = stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode);
-    const std::string target = inPlace ? path : Link_Target(path);
-    std::string temp = target + ".XXXXXX";
-    const int fd = inPlace ? open(path.c_str(), O_WRONLY | O_CLOEXEC) : mkostemp(temp.data(), O_CLOEXEC);
-    if (fd < 0) return std::strerror(errno);
-    if (!inPlace) fchmod(fd, 0666 & ~Current_Umask());
-    std::FILE* file = fdopen(fd, "wb");
-    if (!file) {
-        const int error = errno;
-        close(fd);
-        if (!inPlace) unlink(temp.c_str());
-        return std::strerror(error);
+    if (stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode)) {
+        std::FILE* file = std::fopen(path.c_str(), "wb");
+        if (!file) return std::strerror(errno);
+        int error = std::fwrite(text.data(), 1, text.size(), file) == text.size() ? 0 : errno;
+        if (std::fclose(file) != 0 && !error) error = errno;
+        return error ? std::strerror(error) : std::string();
     }
-    int error = std::fwrite(text.data(), 1, text.size(), file) == text.size() ? 0 : errno;
-    if (std::fclose(file) != 0 && !error) error = errno;
-    if (!error && !inPlace && std::rename(temp.c_str(), target.c_str()) != 0) error = errno;
-    if (!error) return {};
-    if (!inPlace) unlink(temp.c_str());
-    return std::strerror(error);
+    const int error = Replace_Whole(Link_Target(path), text);
+    return error ? std::strerror(error) : std::string();
 }
 
 } // namespace
