@@ -1,8 +1,9 @@
 #pragma once
 // Whole-file access for the ranking (replays are replaced the same way). A write replaces the
 // file at once (a temporary file in the same folder, synced, then renamed over the old one), so
-// a crash or a full disk leaves the old or the new content, never a mixture or an empty file. Only a regular file, or a link to
-// one, is ever opened: a FIFO would block the program, and a device must never be overwritten.
+// a crash or a full disk leaves the old or the new content, never a mixture or an empty file.
+// Only a regular file, or a link to one, is ever opened: a FIFO would block the program, and a
+// device must never be overwritten.
 #include <cstddef>
 #include <cstdint>
 #include <string>
