@@ -1,8 +1,5 @@
 #include "platform/LivePads.h"
 
-#include <QGuiApplication>
-#include <QWindow>
-
 #include "platform/LiveHost.h"
 #include "platform/Platform.h"
 
