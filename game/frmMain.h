@@ -1,11 +1,11 @@
 #pragma once
 // The game window: shows the frame image at the largest whole-number scale that fits, centred
 // on black; turns key events into the game's key handlers; carries the pause label.
-#include <QImage>
 #include <QLabel>
 #include <QWidget>
 #include <bitset>
 
+#include "game/FieldView.h"
 #include "game/GameWindow.h"
 
 namespace glbMain {
@@ -35,7 +35,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    QImage image_;
+    FieldView view_;
     // Keys, by virtual-key code, held down when this window last got the focus and not
     // released since: their events are not the game's.
     std::bitset<256> heldAtFocus_;
