@@ -7,7 +7,7 @@
 
 #include "replay/Text.h"
 
-namespace glbSystem {
+namespace app {
 
 namespace {
 
@@ -60,4 +60,4 @@ bool Same_File(const std::string& a, const std::string& b) {
     return Place(a) == Place(b);
 }
 
-} // namespace glbSystem
+} // namespace app

@@ -3,7 +3,7 @@
 #include <QString>
 #include <string>
 
-namespace glbSystem {
+namespace app {
 
 // A word of the command line as text, and a file name back as the bytes it came as. A file
 // name need not be UTF-8: each byte that is not stands for itself as U+DC80 to U+DCFF, a
@@ -15,4 +15,4 @@ std::string File_Bytes(const QString& name);
 // place in the same folder.
 bool Same_File(const std::string& a, const std::string& b);
 
-} // namespace glbSystem
+} // namespace app

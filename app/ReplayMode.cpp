@@ -9,11 +9,11 @@
 #include <optional>
 #include <sys/stat.h>
 
+#include "game/frmMain.h"
 #include "replay/ReplayPlayer.h"
 #include "replay/Text.h"
-#include "game/frmMain.h"
 
-namespace glbSystem {
+namespace app {
 
 namespace {
 
@@ -82,4 +82,4 @@ int Play_ReplayFile(const ReplayRequest& request, platform::Host* live) {
     return outcome.desync.empty() ? 0 : 3;
 }
 
-} // namespace glbSystem
+} // namespace app

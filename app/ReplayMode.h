@@ -7,7 +7,7 @@ namespace platform {
 class Host;
 }
 
-namespace glbSystem {
+namespace app {
 
 struct ReplayRequest {
     std::string file;     // file names as the command line gave their bytes
@@ -21,4 +21,4 @@ struct ReplayRequest {
 // message) when the game does not end as the replay's end line says.
 int Play_ReplayFile(const ReplayRequest& request, platform::Host* live);
 
-} // namespace glbSystem
+} // namespace app

@@ -5,11 +5,11 @@
 #include "enemies/Blasts.h"
 #include "enemies/Drift.h"
 #include "enemies/Waves.h"
-#include "game/glbMain.h"
 #include "platform/Platform.h"
 #include "platform/Types.h"
 #include "player/Player.h"
 #include "records/Config.h"
+#include "state/GameState.h"
 
 namespace glbMain {
 

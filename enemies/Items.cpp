@@ -1,15 +1,15 @@
 #include "enemies/Items.h"
 
-#include "draw/SpriteSizes.h"
 #include "enemies/Blasts.h"
 #include "enemies/Drift.h"
 #include "enemies/EnemyFire.h"
 #include "enemies/Waves.h"
-#include "game/glbMain.h"
 #include "platform/Random.h"
 #include "platform/Types.h"
 #include "player/Player.h"
 #include "records/Config.h"
+#include "state/Field.h"
+#include "state/GameState.h"
 
 namespace glbMain {
 
@@ -45,7 +45,7 @@ void Drop_Item(int poniIndex, int16_t x, int16_t y) {
         item.Kind = static_cast<int16_t>(Int(Rnd() * 7));
     } while (Refused(item.Kind, poni));
     item.Vx = item.Kind == kExtraWeapon ? 2 : (poni.Vx < 0 ? -1 : 1);
-    const auto& size = draw::kSprite[draw::ItemSprite(item.Kind)];
+    const auto& size = glbMain::kSprite[glbMain::ItemSprite(item.Kind)];
     item.Width = size.Width;
     item.Height = size.Height;
     item.X = static_cast<int16_t>(CInt(x - item.Width / 2.0));

@@ -3,12 +3,12 @@
 #include "enemies/Blasts.h"
 #include "enemies/Boss.h"
 #include "enemies/EnemyFire.h"
-#include "game/glbMain.h"
 #include "platform/Random.h"
 #include "platform/Types.h"
 #include "player/Player.h"
 #include "player/Weapons.h"
 #include "records/Config.h"
+#include "state/GameState.h"
 
 namespace glbMain {
 

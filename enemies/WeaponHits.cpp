@@ -4,11 +4,11 @@
 #include "enemies/Boss.h"
 #include "enemies/Items.h"
 #include "enemies/Waves.h"
-#include "game/glbMain.h"
 #include "platform/Random.h"
 #include "platform/Types.h"
 #include "player/Player.h"
 #include "player/Weapons.h"
+#include "state/GameState.h"
 
 namespace glbMain {
 

@@ -8,13 +8,14 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/Center.h"
-#include "app/Fonts.h"
 #include "game/Keys.h"
 #include "game/glbMain.h"
-#include "platform/KeyMap.h"
-#include "platform/LiveHost.h"
+#include "input/KeyMap.h"
+#include "input/PadKeys.h"
 #include "platform/Platform.h"
+#include "ui/Center.h"
+#include "ui/Fonts.h"
+#include "ui/Window.h"
 
 namespace glbMain {
 
@@ -22,21 +23,23 @@ namespace {
 // The largest whole-number scale at which the field fits into this many device pixels; at
 // least 1.
 int Field_Scale(int width, int height) {
-    return std::max(1, std::min(width / draw::FieldWidth, height / draw::FieldHeight));
+    return std::max(1, std::min(width / glbMain::FieldWidth, height / glbMain::FieldHeight));
 }
 } // namespace
 
 frmMain::frmMain() {
     setWindowTitle(QStringLiteral("ゲーム画面"));
-    setWindowIcon(glbSystem::Window_Icon());
+    setWindowIcon(ui::Window_Icon());
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::StrongFocus);
+    input::Set_PadRole(this, input::PadRole::Game);
 
-    // F switches full screen; the game itself has no use for the key.
+    // F switches full screen; the game itself has no use for the key. Only the full-screen
+    // flag changes, so a maximised window comes back maximised.
     auto* fullScreen = new QShortcut(QKeySequence(Qt::Key_F), this);
     fullScreen->setAutoRepeat(false);
-    connect(fullScreen, &QShortcut::activated, this, [this] { isFullScreen() ? showNormal() : showFullScreen(); });
+    connect(fullScreen, &QShortcut::activated, this, [this] { setWindowState(windowState() ^ Qt::WindowFullScreen); });
 
     lblPause = new QLabel(QStringLiteral("PAUSE"), this);
     lblPause->hide();
@@ -49,29 +52,29 @@ QRectF frmMain::Field_Rect() const {
     const qreal ratio = devicePixelRatio();
     const QSize device = size() * ratio;
     const int scale = Field_Scale(device.width(), device.height());
-    const int width = draw::FieldWidth * scale, height = draw::FieldHeight * scale;
+    const int width = glbMain::FieldWidth * scale, height = glbMain::FieldHeight * scale;
     return QRectF((device.width() - width) / 2 / ratio, (device.height() - height) / 2 / ratio, width / ratio,
                   height / ratio);
 }
 
 void frmMain::Fit_Pause() {
     // The label grows with the field, as it would be part of it.
-    const double scale = Field_Rect().width() / draw::FieldWidth;
+    const double scale = Field_Rect().width() / glbMain::FieldWidth;
     QFont font;
     font.setFamilies({QStringLiteral("Century"), QStringLiteral("Century Schoolbook L"), QStringLiteral("C059"),
                       QStringLiteral("DejaVu Serif"), QStringLiteral("serif")});
-    font.setPixelSize(static_cast<int>(std::lround(glbSystem::Font_Pixels(14.25) * scale)));
+    font.setPixelSize(static_cast<int>(std::lround(ui::Font_Pixels(14.25) * scale)));
     lblPause->setFont(font);
     lblPause->setStyleSheet(QStringLiteral("color: white; background-color: rgba(0, 0, 64, 200); padding: %1px %2px;")
                                 .arg(std::lround(2 * scale))
                                 .arg(std::lround(6 * scale)));
     lblPause->adjustSize();
-    glbSystem::Center_Object(lblPause, this);
+    ui::Center_Object(lblPause, this);
 }
 
 void frmMain::Show_Frame(const draw::FrameImage& frame) {
     if (image_.constBits() != reinterpret_cast<const uchar*>(frame.Pixels.data()))
-        image_ = QImage(reinterpret_cast<const uchar*>(frame.Pixels.data()), draw::FieldWidth, draw::FieldHeight,
+        image_ = QImage(reinterpret_cast<const uchar*>(frame.Pixels.data()), glbMain::FieldWidth, glbMain::FieldHeight,
                         QImage::Format_RGB32);
     repaint();
 }
@@ -100,7 +103,7 @@ void frmMain::resizeEvent(QResizeEvent* event) {
 }
 
 void frmMain::keyPressEvent(QKeyEvent* event) {
-    const int vk = platform::VirtualKeyFromQt(event->key());
+    const int vk = input::VirtualKeyFromQt(event->key());
     // A key held since before this window had the focus was pressed for something else: an
     // Enter held a moment too long on the menu repeats here, and must not hide the game it
     // started.
@@ -116,11 +119,11 @@ void frmMain::keyPressEvent(QKeyEvent* event) {
 void frmMain::keyReleaseEvent(QKeyEvent* event) {
     // A held key repeats its key-down events only; it is released once.
     if (!event->isAutoRepeat()) {
-        const int vk = platform::VirtualKeyFromQt(event->key());
+        const int vk = input::VirtualKeyFromQt(event->key());
         if (heldAtFocus_.test(vk)) {
             // Where the server repeats a key as release and press, only the key map tells
             // the last release.
-            if (!platform::KeyDownAnywhere(vk)) heldAtFocus_.reset(vk);
+            if (!platform::CurrentHost().KeyDownAnywhere(vk)) heldAtFocus_.reset(vk);
         } else if (vk) {
             Form_KeyUp(vk);
         }
@@ -161,7 +164,7 @@ void frmMain::changeEvent(QEvent* event) {
     } else if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         for (const int vk : {platform::VK_RETURN, platform::VK_CONTROL, platform::VK_ESCAPE, platform::VK_F7,
                              platform::VK_F8, platform::VK_F9, platform::VK_F10, platform::VK_F11})
-            heldAtFocus_.set(vk, platform::KeyDownAnywhere(vk));
+            heldAtFocus_.set(vk, platform::CurrentHost().KeyDownAnywhere(vk));
     }
     QWidget::changeEvent(event);
 }
@@ -172,9 +175,9 @@ void LiveGameWindow::Load() {
     delete form_;
     form_ = new frmMain();
     caption_.clear();
-    Resize_Client(form_, draw::FieldWidth, draw::FieldHeight);
-    glbSystem::Center_Object(form_);
-    glbSystem::Center_Object(form_->lblPause, form_);
+    Resize_Client(form_, glbMain::FieldWidth, glbMain::FieldHeight);
+    ui::Center_Object(form_);
+    ui::Center_Object(form_->lblPause, form_);
 }
 
 void LiveGameWindow::Show() {
@@ -182,7 +185,7 @@ void LiveGameWindow::Show() {
         form_->showFullScreen();
         form_->activateWindow();
     } else {
-        glbSystem::Show_Centered(form_);
+        ui::Show_Centered(form_);
     }
     form_->setFocus();
 }
@@ -212,7 +215,7 @@ void LiveGameWindow::SetPauseCaption(const char* caption) {
     caption_ = caption;
     form_->lblPause->setText(QString::fromUtf8(caption));
     form_->lblPause->adjustSize();
-    glbSystem::Center_Object(form_->lblPause, form_);
+    ui::Center_Object(form_->lblPause, form_);
 }
 
 void LiveGameWindow::SetPauseVisible(bool visible) {

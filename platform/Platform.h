@@ -39,6 +39,12 @@ public:
     virtual void IdleEvents() = 0;
     // A short alert sound.
     virtual void Beep() = 0;
+    // Whether a window of the game has the keyboard focus at this moment: keys the game polls
+    // count only then (F12 apart), and losing it pauses a running game.
+    virtual bool HasFocus() { return true; }
+    // Whether the key is down on the keyboard at this moment, whichever program has the focus;
+    // false where the window system does not tell.
+    virtual bool KeyDownAnywhere(int vk) { (void)vk; return false; }
     // Whether KeyHeld sees F12 while none of our windows has the focus. Where it does not,
     // a hidden game is minimised instead, so the player can bring it back from the task bar.
     virtual bool KeysSeenEverywhere() { return true; }

@@ -32,6 +32,8 @@ public:
     double Today() override { return today; }
     std::string TimeOfDay() override { return timeOfDay; }
 
+    bool HasFocus() override { return focused; }
+    bool KeyDownAnywhere(int vk) override;
     bool KeysSeenEverywhere() override { return globalKeys; }
     void PressOnce(int vk) override { pressedOnce.push_back(vk); }
 
@@ -42,6 +44,7 @@ public:
     std::vector<int> heldKeys;
     std::vector<int> pressedOnce;
     bool globalKeys = true;
+    bool focused = true;
     std::vector<ShownBox> boxes;
     // Answers for the next boxes, in order; when empty a box takes its first button
     // (OK, or Yes for a Yes/No box).

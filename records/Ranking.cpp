@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "platform/Platform.h"
-#include "platform/RankFile.h"
 #include "platform/Sjis.h"
 #include "platform/Types.h"
+#include "records/RankFile.h"
 
 namespace glbSystem {
 

@@ -5,10 +5,10 @@
 #include <QPointer>
 #include <QTimer>
 
-#include "app/frmMenu.h"
 #include "platform/Platform.h"
 #include "records/Ranking.h"
-#include "records/frmCommon.h"
+#include "ui/Fonts.h"
+#include "ui/Window.h"
 
 namespace glbSystem {
 
@@ -68,15 +68,15 @@ frmRank* Rank_Window() { return g_open; }
 
 frmRank::frmRank() {
     g_open = this;
-    Setup_RecordsWindow(this, QStringLiteral("ランキング"));
+    ui::Setup_Window(this, QStringLiteral("ランキング"));
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
     setAutoFillBackground(true);
     setFixedSize(kTimeX + kTimeW + 8, RowTop(0) + kRowH + 46);
 
-    const QFont gothic = Gothic_Font();
-    const QFont century = Century_Font();
+    const QFont gothic = ui::Gothic_Font();
+    const QFont century = ui::Century_Font();
     QLabel** titles[] = {&lblPariah, &lbl1st, &lbl2nd, &lbl3rd, &lbl4th, &lbl5th};
     const char16_t* titleTexts[] = {u"最下層民", u"1st", u"2nd", u"3rd", u"4th", u"5th"};
     for (int i = 0; i < 6; ++i)
@@ -104,9 +104,9 @@ frmRank::frmRank() {
 
     const int buttonsY = RowTop(0) + kRowH + 12;
     const int right = kTimeX + kTimeW;
-    cmdRecover = Make_Button(this, QStringLiteral("初期化(&R)"), QStringLiteral("ランキングを初期化します"), QRect(kTitleX, buttonsY, 81, 27));
-    cmdUpdate = Make_Button(this, QStringLiteral("更新(&U)"), QStringLiteral("最新の情報に更新します"), QRect(right - 170, buttonsY, 81, 27));
-    cmdMenu = Make_Button(this, QStringLiteral("戻る(&B)"), QString(), QRect(right - 81, buttonsY, 81, 27));
+    cmdRecover = ui::Make_Button(this, QStringLiteral("初期化(&R)"), QStringLiteral("ランキングを初期化します"), QRect(kTitleX, buttonsY, 81, 27));
+    cmdUpdate = ui::Make_Button(this, QStringLiteral("更新(&U)"), QStringLiteral("最新の情報に更新します"), QRect(right - 170, buttonsY, 81, 27));
+    cmdMenu = ui::Make_Button(this, QStringLiteral("戻る(&B)"), QString(), QRect(right - 81, buttonsY, 81, 27));
     cmdUpdate->setDefault(true);
 
     connect(cmdRecover, &QPushButton::clicked, this, [this] { cmdRecover_Click(); });
@@ -194,7 +194,7 @@ void frmRank::keyPressEvent(QKeyEvent* event) {
 void frmRank::reject() { cmdMenu_Click(); }
 
 void frmRank::closeEvent(QCloseEvent* event) {
-    Menu()->show();
+    if (onClosed) onClosed();
     event->accept();
 }
 

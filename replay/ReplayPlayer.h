@@ -4,11 +4,11 @@
 #include <cstdint>
 #include <string>
 
-#include "replay/Replay.h"
-#include "replay/Trace.h"
 #include "game/glbMain.h"
 #include "platform/Platform.h"
 #include "records/Ranking.h"
+#include "replay/Replay.h"
+#include "replay/Trace.h"
 
 namespace replay {
 

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "replay/Replay.h"
 #include "records/Ranking.h"
+#include "replay/Replay.h"
 
 namespace replay {
 

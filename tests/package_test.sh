@@ -24,7 +24,7 @@ check() {  # what is checked, then the command that must succeed
 version=$("$program" --version | awk '{print $2}')
 rm -f "$build"/ponigari_*.deb
 env -u MAKEFLAGS -u MFLAGS make -s -C "$source_dir" deb BUILD="$build" >"$out/make.log" 2>&1 || { cat "$out/make.log"; exit 1; }
-deb="$build/ponigari_${version}_amd64.deb"
+deb="$build/ponigari_${version}_$(dpkg --print-architecture).deb"
 [ -f "$deb" ] || { echo "no $deb; make deb wrote: $(cat "$out/make.log")"; exit 1; }
 ls -l "$deb" >"$out/size.txt"
 

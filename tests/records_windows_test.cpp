@@ -12,7 +12,6 @@
 
 #include "support/RankFolder.h"
 
-#include "app/frmMenu.h"
 #include "records/Config.h"
 #include "records/Register.h"
 #include "records/Windows.h"
@@ -86,25 +85,24 @@ protected:
     void SetUp() override {
         RankFolder::SetUp();
         Default_Config();
-        Menu()->hide();
+        backAtOpener = 0;
     }
     void TearDown() override {
         host.onEvents = nullptr;
         host.onBox = nullptr;
         if (frmRank* w = Rank_Window()) w->close();
         if (frmConfig* w = Config_Window()) w->close();
-        Menu()->hide();
         Flush();
         RankFolder::TearDown();
     }
     frmRank* OpenRank() {
-        Open_Rank();
+        Open_Rank([this] { ++backAtOpener; });
         EXPECT_TRUE(Rank_Window() && Rank_Window()->isVisible());
         Settle();
         return Rank_Window();
     }
     frmConfig* OpenConfig() {
-        Open_Config();
+        Open_Config([this] { ++backAtOpener; });
         Settle();
         return Config_Window();
     }
@@ -135,9 +133,11 @@ protected:
     void ExpectBackAtTheMenu(const QPointer<QWidget>& window) {
         Flush();
         EXPECT_TRUE(window.isNull()) << "the window is released";
-        EXPECT_TRUE(Menu()->isVisible());
-        Menu()->hide();
+        EXPECT_EQ(backAtOpener, 1) << "the opener is told once";
+        backAtOpener = 0;
     }
+    // How often a window told its opener that it closed.
+    int backAtOpener = 0;
 };
 
 // ---- ranking window ----

@@ -12,11 +12,11 @@
 #include "enemies/Boss.h"
 #include "enemies/Waves.h"
 #include "game/Keys.h"
-#include "replay/Recorder.h"
-#include "replay/ReplayPlayer.h"
 #include "player/Player.h"
 #include "player/Stars.h"
 #include "player/Weapons.h"
+#include "replay/Recorder.h"
+#include "replay/ReplayPlayer.h"
 #include "support/GameFixture.h"
 
 using namespace glbMain;

@@ -1,0 +1,33 @@
+#pragma once
+// The ranking file on the disk: read from its start, written slot by slot keeping every other
+// byte it held, and deleted. It is saved as the program saves every file (platform/SaveFile.h):
+// only a regular file, or a link to one, is ever opened, since a FIFO would block the program
+// and a device must never be overwritten.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace glbSystem {
+
+struct FilePatch {
+    int64_t offset = 0;
+    std::string bytes;
+};
+
+// Reads at most maxBytes from the start of the file into `head` and its whole length into
+// `length`, creating an empty file when there is none. False when the file cannot be created
+// or read, or is no regular file; `head` and `length` are then untouched.
+bool Read_File_Head(const std::string& path, std::size_t maxBytes, std::string& head, int64_t& length);
+
+// Writes the patches over the file's content, zero bytes filling any gap where the file was
+// shorter, and keeps every other byte the file held. False when nothing was written: the file
+// cannot be read (its other bytes would be lost), is no regular file, or the bytes could not
+// all reach the disk.
+bool Patch_File(const std::string& path, const std::vector<FilePatch>& patches);
+
+// Deletes the file; true when it is gone afterwards, also when it never existed. A link, or a
+// file in a folder that refuses the deletion but lets the file be written, is emptied instead:
+// the link keeps leading to the shared file.
+bool Delete_File(const std::string& path);
+
+} // namespace glbSystem
