@@ -11,8 +11,8 @@ namespace app {
 QString Argument_Text(const char* bytes);
 std::string File_Bytes(const QString& name);
 
-// Whether two names lead to the same file: the same file where one exists, else the same
-// place in the same folder.
+// Whether two names lead to the same file: the same file (through links, or hard links) where
+// both exist, else the same place in the same folder for a write through them.
 bool Same_File(const std::string& a, const std::string& b);
 
 } // namespace app

@@ -16,6 +16,7 @@
 #include "input/PadKeys.h"
 #include "platform/QtMediaPlayer.h"
 #include "platform/Random.h"
+#include "records/Ranking.h"
 #include "replay/Recorder.h"
 #include "replay/Text.h"
 #include "ui/Fonts.h"
@@ -107,6 +108,11 @@ int main(int argc, char** argv) {
     app::ReplayRequest replayRequest{app::File_Bytes(parser.value(replayOption)),
                                            app::File_Bytes(parser.value(traceOption)), -1};
     const std::string recordPath = app::File_Bytes(parser.value(recordOption));
+    // The ranking is the player's record of every result: no trace or replay goes over it.
+    if (parser.isSet(recordOption) && app::Same_File(recordPath, glbSystem::RankFileName))
+        misuse = "--record names the ranking file Ranking.sav, which it would overwrite";
+    if (parser.isSet(traceOption) && replayRequest.trace != "-" && app::Same_File(replayRequest.trace, glbSystem::RankFileName))
+        misuse = "--trace names the ranking file Ranking.sav, which it would overwrite";
     if (parser.isSet(traceOption) && replayRequest.trace != "-") {
         if (replaying && app::Same_File(replayRequest.file, replayRequest.trace))
             misuse = "--trace names the replay file, which it would overwrite";

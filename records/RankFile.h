@@ -25,6 +25,26 @@ bool Read_File_Head(const std::string& path, std::size_t maxBytes, std::string& 
 // all reach the disk.
 bool Patch_File(const std::string& path, const std::vector<FilePatch>& patches);
 
+// Every change of the ranking file is a read-modify-write under this lock, which all copies of
+// the program take: a copy that registers reads the file again under it, so that the results
+// another copy saved meanwhile stay. The lock is a file of its own beside the ranking (a lock
+// on the ranking itself would not survive the rename that replaces it), or the ranking itself
+// where the folder takes no new file (a file written in place keeps its lock). Taken again by
+// the copy that holds it, it just counts; released when the last holder goes.
+class RankLock {
+public:
+    explicit RankLock(const std::string& path);
+    ~RankLock();
+    RankLock(const RankLock&) = delete;
+    RankLock& operator=(const RankLock&) = delete;
+    // False when another copy kept the lock for seconds (a stopped process), or no lock can be
+    // made: the file is then not to be changed.
+    bool Held() const { return held_; }
+
+private:
+    bool held_ = false;
+};
+
 // Deletes the file; true when it is gone afterwards, also when it never existed. A link, or a
 // file in a folder that refuses the deletion but lets the file be written, is emptied instead:
 // the link keeps leading to the shared file.

@@ -72,6 +72,9 @@ std::array<Slot, 6> Places(std::initializer_list<Slot> places) {
     return rows;
 }
 
+// The ranking and the lock that copies of the program take to change it.
+const QStringList kRankingFiles{QStringLiteral("Ranking.sav"), QStringLiteral("Ranking.sav.lock")};
+
 } // namespace
 
 class RankingFileTest : public RankFolder {
@@ -273,7 +276,7 @@ TEST_F(RankingFileTest, SaveReplacesTheFileInsteadOfWritingIntoIt) {
     ASSERT_TRUE(Save_Rank());
     EXPECT_EQ(old.readAll().toStdString(), before) << "the old file is never opened for writing";
     EXPECT_EQ(FieldAt(ReadFile(), 1, 22, 4), Le(700, 4));
-    EXPECT_EQ(QDir().entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Ranking.sav")})
+    EXPECT_EQ(QDir().entryList(QDir::Files | QDir::Hidden), kRankingFiles)
         << "no temporary file is left behind";
 }
 
@@ -328,7 +331,7 @@ TEST_F(RankingFileTest, WriteFailingAtAnyByteLeavesTheOldFileAndSaysSo) {
         Write_Call = &::write;
         EXPECT_FALSE(saved);
         EXPECT_EQ(ReadFile(), before);
-        EXPECT_EQ(QDir().entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Ranking.sav")});
+        EXPECT_EQ(QDir().entryList(QDir::Files | QDir::Hidden), kRankingFiles);
     }
     ASSERT_EQ(host.boxes.size(), 1u);
     EXPECT_EQ(host.boxes[0].prompt, kUnsavedPrompt);
@@ -447,7 +450,7 @@ TEST_F(RankingFileTest, LinkToAFileIsWrittenThroughAndKept) {
     EXPECT_TRUE(Init_Rank());
     EXPECT_EQ(TypeOf("Ranking.sav"), S_IFLNK);
     EXPECT_EQ(ReadFile(), std::string(426, '\0'));
-    EXPECT_EQ(QDir(QStringLiteral("shared")).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Ranking.sav")});
+    EXPECT_EQ(QDir(QStringLiteral("shared")).entryList(QDir::Files | QDir::Hidden), kRankingFiles);
     EXPECT_TRUE(host.boxes.empty());
 }
 
