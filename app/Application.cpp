@@ -54,15 +54,20 @@ struct HeldMessage {
 std::vector<HeldMessage> heldMessages;
 int refusedConnections = 0;
 
+// From inside Qt's start, where there is no way back.
+[[noreturn]] void No_Display() {
+    std::fputs(kNoDisplayMessage, stderr);
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
 void Hold_Start_Message(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtFatalMsg) {
         // Qt's own reason comes first where a platform plugin is missing or broken: the
         // display may well be there.
         for (const HeldMessage& message : heldMessages)
             if (message.category == "qt.qpa.plugin") std::fprintf(stderr, "%s\n", qPrintable(message.text));
-        std::fputs(kNoDisplayMessage, stderr);
-        std::fflush(stderr);
-        std::_Exit(1);
+        No_Display();
     }
     const bool xcb = context.category && std::strcmp(context.category, "qt.qpa.xcb") == 0;
     if (xcb && text.contains(QLatin1String("connect to display"), Qt::CaseInsensitive)) {
@@ -93,7 +98,12 @@ std::unique_ptr<QApplication> Open_Application(int argc, char** argv, const QStr
     qtArgc = static_cast<int>(arguments.size());
 
     const QtMessageHandler previous = qInstallMessageHandler(Hold_Start_Message);
-    auto app = std::make_unique<QApplication>(qtArgc, qtArgv.data());
+    std::unique_ptr<QApplication> app;
+    {
+        // Qt's connection would wait for ever on a server that stopped since the probe.
+        const platform::X11AnswerWatch watch(probe, platform::kAnswerPatience, No_Display);
+        app = std::make_unique<QApplication>(qtArgc, qtArgv.data());
+    }
     qInstallMessageHandler(previous);
     // The probe's connection is held until now: an X server that resets when its last
     // client leaves would otherwise be resetting just as Qt connects.

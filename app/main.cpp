@@ -62,7 +62,10 @@ int main(int argc, char** argv) {
                                    QStringLiteral("Write the game's state after every pass to OUT as JSON lines "
                                                   "(- for standard output; in play, the last game's)."),
                                    QStringLiteral("OUT"));
-    QCommandLineOption framesOption(QStringLiteral("frames"), QStringLiteral("With --replay: stop after N passes at most."),
+    QCommandLineOption framesOption(QStringLiteral("frames"),
+                                    QStringLiteral("With --replay: stop after N passes at most (headless without N: "
+                                                   "after %1, with exit code 4).")
+                                        .arg(app::kHeadlessPassLimit),
                                     QStringLiteral("N"));
     parser.addOption(seedOption);
     parser.addOption(platformOption);

@@ -2,6 +2,8 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QPaintEvent>
 #include <QPointer>
 #include <QTimer>
 
@@ -69,10 +71,6 @@ frmRank* Rank_Window() { return g_open; }
 frmRank::frmRank() {
     g_open = this;
     ui::Setup_Window(this, QStringLiteral("ランキング"));
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
-    setAutoFillBackground(true);
     setFixedSize(kTimeX + kTimeW + 8, RowTop(0) + kRowH + 46);
 
     const QFont gothic = ui::Gothic_Font();
@@ -172,6 +170,9 @@ void frmRank::Recover() {
 }
 
 void frmRank::paintEvent(QPaintEvent* event) {
+    // White behind the rows, painted rather than put into the palette: with a palette of its
+    // own, every ranking window would leave its buttons' images in Qt's pixmap cache anew.
+    QPainter(this).fillRect(event->rect(), Qt::white);
     QDialog::paintEvent(event);
     // Every repaint shows the file as it stands now. The reload runs just after the paint, as
     // it may bring up a repair message, which must not open in the middle of painting.

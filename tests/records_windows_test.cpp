@@ -12,6 +12,7 @@
 
 #include "support/RankFolder.h"
 
+#include "ui/Window.h"
 #include "records/Config.h"
 #include "records/Register.h"
 #include "records/Windows.h"
@@ -279,6 +280,23 @@ TEST_F(RecordsWindowsTest, BackButtonEscAndCloseBoxReturnToTheMenu) {
         leave(w.data());
         ExpectBackAtTheMenu(w.data());
     }
+}
+
+// Qt's style keeps the pictures of buttons and icons under their palette's and icon's keys: a
+// ranking window after every game must find those of the last one, or memory grows by game.
+TEST_F(RecordsWindowsTest, EveryRankingWindowIsWhiteAndReusesThePicturesOfTheLast) {
+    qint64 key = 0;
+    for (int i = 0; i < 2; ++i) {
+        QPointer<frmRank> w = OpenRank();
+        EXPECT_EQ(w->grab().toImage().pixelColor(w->width() / 2, 4), QColor(Qt::white));
+        if (i == 1) {
+            EXPECT_EQ(w->cmdMenu->palette().cacheKey(), key);
+        }
+        key = w->cmdMenu->palette().cacheKey();
+        w->close();
+        Flush();
+    }
+    EXPECT_EQ(ui::Window_Icon().cacheKey(), ui::Window_Icon().cacheKey());
 }
 
 // ---- settings dialog ----

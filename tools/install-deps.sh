@@ -4,7 +4,7 @@
 # (`make deb`), `install-deps.sh` with no argument everything, the tests' tools as well.
 set -euo pipefail
 run_packages=(
-  g++ cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev libx11-dev
+  g++ cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev libx11-dev libxcb1-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good  # decoding and playing the wave files
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-urw-base35  # the faces the windows ask for
   fcitx5-frontend-qt6  # Japanese names typed with Fcitx 5

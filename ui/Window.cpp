@@ -1,14 +1,25 @@
 #include "ui/Window.h"
 
+#include <QCoreApplication>
+
 #include "ui/Fonts.h"
 
 namespace ui {
 
 QIcon Window_Icon() {
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/icon/icon16.png"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/icon/icon32.png"), QSize(32, 32));
-    return icon;
+    // One icon for every window: each new one would leave its pictures in Qt's pixmap cache
+    // under a key of its own, a little more with every game. It goes with the application.
+    static QIcon* icon = nullptr;
+    if (!icon) {
+        icon = new QIcon;
+        icon->addFile(QStringLiteral(":/icon/icon16.png"), QSize(16, 16));
+        icon->addFile(QStringLiteral(":/icon/icon32.png"), QSize(32, 32));
+        qAddPostRoutine([] {
+            delete icon;
+            icon = nullptr;
+        });
+    }
+    return *icon;
 }
 
 void Setup_Window(QWidget* window, const QString& title) {
