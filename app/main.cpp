@@ -11,12 +11,14 @@
 #include "app/Fonts.h"
 #include "app/PadKeys.h"
 #include "app/ReplayMode.h"
+#include "app/SoundSettings.h"
 #include "app/glbSystem.h"
 #include "replay/Recorder.h"
 #include "replay/Text.h"
 #include "game/frmMain.h"
 #include "platform/LiveHost.h"
 #include "platform/LivePads.h"
+#include "platform/LiveSound.h"
 #include "platform/QtMediaPlayer.h"
 #include "platform/Random.h"
 
@@ -136,6 +138,8 @@ int main(int argc, char** argv) {
 
     platform::LiveHost host;
     host.SetMediaPlayer(std::make_unique<platform::QtMediaPlayer>());
+    host.SetEffects(std::make_unique<platform::LiveEffects>());
+    glbSystem::Read_SoundSettings();
     platform::InstallHost(&host);
     glbMain::gameFullScreen = parser.isSet(fullScreenOption);
     if (problem) {

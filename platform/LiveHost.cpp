@@ -12,6 +12,7 @@
 #include "platform/KeyMap.h"
 #include "platform/LiveBoxes.h"
 #include "platform/LivePads.h"
+#include "platform/LiveSound.h"
 #include "platform/MediaPlayer.h"
 #include "platform/X11KeyMap.h"
 
@@ -119,6 +120,12 @@ void LiveHost::MediaFileName(const std::string& fileName) {
 }
 
 void LiveHost::SetMediaPlayer(std::unique_ptr<MediaPlayer> player) { media_ = std::move(player); }
+
+void LiveHost::SoundEffect(Effect effect) {
+    if (effects_) effects_->Play(effect);
+}
+
+void LiveHost::SetEffects(std::unique_ptr<LiveEffects> effects) { effects_ = std::move(effects); }
 
 void LiveHost::DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 

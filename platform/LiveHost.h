@@ -10,6 +10,7 @@
 
 namespace platform {
 
+class LiveEffects;
 class LivePads;
 class MediaPlayer;
 class X11KeyMap;
@@ -35,11 +36,14 @@ public:
     void WaitUntil(int32_t deadlineMs) override;
     void IdleEvents() override;
     void Beep() override;
+    void SoundEffect(Effect effect) override;
     bool KeysSeenEverywhere() override;
     void PressOnce(int vk) override { pressedOnce_.insert(vk); }
 
     // Silences the music for runs that must not make a sound.
     void SetMediaPlayer(std::unique_ptr<MediaPlayer> player);
+    // The sound effects, played while the player has them on.
+    void SetEffects(std::unique_ptr<LiveEffects> effects);
     // Game controllers hold keys too.
     void SetPads(LivePads* pads) { pads_ = pads; }
 
@@ -50,6 +54,7 @@ private:
     QElapsedTimer clock_;
     QTimer wakeUp_;
     std::unique_ptr<MediaPlayer> media_;
+    std::unique_ptr<LiveEffects> effects_;
     std::unique_ptr<X11KeyMap> x11_;
     LivePads* pads_ = nullptr;
     // Keys held according to this application's own key events: the fallback where the

@@ -40,6 +40,7 @@ public:
     void WaitUntil(int32_t deadlineMs) override { live_.WaitUntil(deadlineMs); }
     void IdleEvents() override { live_.IdleEvents(); }
     void Beep() override { live_.Beep(); }
+    void SoundEffect(platform::Effect effect) override { live_.SoundEffect(effect); }
     bool KeysSeenEverywhere() override { return live_.KeysSeenEverywhere(); }
     void PressOnce(int vk) override { live_.PressOnce(vk); }
     double Today() override { return live_.Today(); }
