@@ -3,7 +3,7 @@
 # null sink, whose monitor parec records while the game runs under Xvfb. With effects and
 # music off the game is silent; with effects on, firing is heard; music at 50 % is half the
 # level of music at 100 %. With effects on and no sound server the game plays on silently,
-# with at most one line about it.
+# with at most one line about it; a headless replay never reaches for the sound server.
 # Arguments: the program, the build folder.
 set -uo pipefail
 program=$1
@@ -132,6 +132,13 @@ stop_game
 # Qt's own line about the music's connection aside.
 check "without a sound server one line on standard error at most" \
   test "$(grep -vE '^(PulseAudioService|QStandardPaths):' "$out/no-server.log" | grep -c .)" -le 1
+
+# --- a headless replay with effects on never reaches for the sound server
+settings true 100
+strace -f -e trace=connect -o "$out/headless.strace" "$program" --headless \
+  --replay "$(dirname "$0")/data/replays/hard.rep" --trace /dev/null >"$out/headless.log" 2>&1
+check "a headless replay plays" test $? -eq 0
+check "a headless replay never connects to the sound server" test -z "$(grep -F "$socket" "$out/headless.strace")"
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
