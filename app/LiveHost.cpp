@@ -9,6 +9,7 @@
 #include "input/KeyMap.h"
 #include "input/LivePads.h"
 #include "input/X11Keys.h"
+#include "platform/LiveSound.h"
 #include "platform/MediaPlayer.h"
 #include "ui/MessageBox.h"
 
@@ -84,6 +85,12 @@ void LiveHost::MediaFileName(const std::string& fileName) {
 }
 
 void LiveHost::SetMediaPlayer(std::unique_ptr<MediaPlayer> player) { media_ = std::move(player); }
+
+void LiveHost::SoundEffect(Effect effect) {
+    if (effects_) effects_->Play(effect);
+}
+
+void LiveHost::SetEffects(std::unique_ptr<LiveEffects> effects) { effects_ = std::move(effects); }
 
 void LiveHost::DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 

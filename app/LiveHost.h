@@ -14,6 +14,7 @@ class LivePads;
 class X11KeyMap;
 }
 namespace platform {
+class LiveEffects;
 class MediaPlayer;
 }
 
@@ -35,11 +36,14 @@ public:
     void Beep() override;
     bool HasFocus() override;
     bool KeyDownAnywhere(int vk) override;
+    void SoundEffect(platform::Effect effect) override;
     bool KeysSeenEverywhere() override;
     void PressOnce(int vk) override { pressedOnce_.insert(vk); }
 
     // Silences the music for runs that must not make a sound.
     void SetMediaPlayer(std::unique_ptr<platform::MediaPlayer> player);
+    // The sound effects, played while the player has them on.
+    void SetEffects(std::unique_ptr<platform::LiveEffects> effects);
     // Game controllers hold keys too.
     void SetPads(input::LivePads* pads) { pads_ = pads; }
 
@@ -50,6 +54,7 @@ private:
     QElapsedTimer clock_;
     QTimer wakeUp_;
     std::unique_ptr<platform::MediaPlayer> media_;
+    std::unique_ptr<platform::LiveEffects> effects_;
     std::unique_ptr<input::X11KeyMap> x11_;
     input::LivePads* pads_ = nullptr;
     // Keys held according to this application's own key events: the fallback where the

@@ -4,6 +4,7 @@
 
 #include "enemies/Blasts.h"
 #include "enemies/EnemyFire.h"
+#include "platform/Platform.h"
 #include "platform/Random.h"
 #include "platform/Types.h"
 #include "player/Player.h"
@@ -127,6 +128,7 @@ void Strip_Shield() {
     Flash_Screen(16776960);
     Player.Shield = 0;
     Spawn_Blast(CentreOf(Player.X, Player.Width), CentreOf(Player.Y, Player.Height));
+    Play_Effect(Effect::ShieldHit);
 }
 
 void Check_BossContact() {
@@ -169,12 +171,16 @@ void Check_LaserOnBoss() {
 void Damage_Boss(int16_t damage) {
     if (!BossPhase || !BossPresent || !BossVulnerable) return;
     BossHP -= damage;
-    if (BossHP < 0) Destroy_Boss();
+    if (BossHP < 0)
+        Destroy_Boss();
+    else
+        Play_Effect(Effect::BossHit);
 }
 
 void Destroy_Boss() {
     BossPresent = False;
     BossDownFrame = gameFrame;
+    Play_Effect(Effect::BossDestroyed);
     if (gameHasKilled)
         gameScore += 100000;
     else

@@ -4,6 +4,7 @@
 #include "enemies/Drift.h"
 #include "enemies/EnemyFire.h"
 #include "enemies/Waves.h"
+#include "platform/Platform.h"
 #include "platform/Random.h"
 #include "platform/Types.h"
 #include "player/Player.h"
@@ -16,7 +17,7 @@ namespace glbMain {
 using namespace platform;
 
 namespace {
-constexpr int16_t kSpeedUp = 0, kShieldUp = 4, kExtraWeapon = 6;
+constexpr int16_t kSpeedUp = 0, kShieldUp = 4, kBomb = 5, kExtraWeapon = 6;
 
 // Kinds that would do nothing for the ship now are drawn again; the bomb never is.
 bool Refused(int16_t kind, const PoniRecord& poni) {
@@ -61,12 +62,15 @@ void PickUp_Items() {
         if (!Overlaps(item.X, item.Y, item.Width, item.Height, Player.X, Player.Y, Player.Width, Player.Height))
             continue;
         item.Active = False;
+        // The bomb sounds as itself.
+        if (item.Kind != kBomb) Play_Effect(Effect::ItemPickedUp);
         ApplyItem(item.Kind);
     }
 }
 
 void Detonate_Bomb() {
     Flash_Screen(16777215);
+    Play_Effect(Effect::Bomb);
     if (glbSystem::cfgHardMode <= 0)
         for (auto& bullet : EnemyBalkanTable) bullet.Active = False;
     for (int i = 0; i < static_cast<int>(PoniTable.size()); ++i) {

@@ -3,6 +3,7 @@
 #include "enemies/Blasts.h"
 #include "enemies/Boss.h"
 #include "enemies/EnemyFire.h"
+#include "platform/Platform.h"
 #include "platform/Random.h"
 #include "platform/Types.h"
 #include "player/Player.h"
@@ -67,6 +68,7 @@ void Launch_Rocket() {
     rocket.Y = static_cast<int16_t>(BossY + BossHeight - 16);
     rocket.Fuse = static_cast<int16_t>(Int(Rnd() * 26) + 24);
     BossFireWait = 1;
+    Play_Effect(Effect::RocketLaunched);
 }
 
 void Move_Rockets() {

@@ -42,6 +42,7 @@ public:
     void Beep() override { live_.Beep(); }
     bool HasFocus() override { return live_.HasFocus(); }
     bool KeyDownAnywhere(int vk) override { return live_.KeyDownAnywhere(vk); }
+    void SoundEffect(platform::Effect effect) override { live_.SoundEffect(effect); }
     bool KeysSeenEverywhere() override { return live_.KeysSeenEverywhere(); }
     void PressOnce(int vk) override { live_.PressOnce(vk); }
     double Today() override { return live_.Today(); }

@@ -36,6 +36,7 @@ public:
     void WaitUntil(int32_t deadlineMs) override;
     void IdleEvents() override;
     void Beep() override;
+    void SoundEffect(platform::Effect effect) override;
     double Today() override;
     std::string TimeOfDay() override;
 

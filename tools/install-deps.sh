@@ -17,6 +17,7 @@ test_packages=(
   xvfb xdotool x11-utils imagemagick  # the real program under a private X server
   desktop-file-utils appstream man-db lintian  # checks of the menu entry, manual page, package
   openbox wmctrl xterm  # a desktop for the window tests: window manager, its remote, another program
+  pulseaudio pulseaudio-utils  # a sound server with a null sink, and its recorder, for the sound test
 )
 case ${1:-all} in
   run) packages=("${run_packages[@]}") ;;
