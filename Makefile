@@ -28,10 +28,12 @@ build: configure
 game: configure-game
 	@cmake --build $(BUILD) --parallel --target $(GAME_TARGETS)
 
-# The game runs in build/play, where Ranking.sav lives, with links to the music.
+# The game runs in build/play, where Ranking.sav lives, with links to the music and to the
+# folder of the sound effects (unless the player keeps a folder of their own there).
 run: game
 	@mkdir -p $(BUILD)/play
 	@for f in $(BUILD)/music/*.wav; do [ -e "$$f" ] && ln -sf "$$(realpath $$f)" $(BUILD)/play/; done; true
+	@[ -L $(BUILD)/play/effects ] || [ ! -e $(BUILD)/play/effects ] && ln -sfn "$$(realpath $(BUILD)/music/effects)" $(BUILD)/play/effects; true
 	@cd $(BUILD)/play && ../ponigari
 
 test: build

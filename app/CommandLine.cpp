@@ -5,9 +5,10 @@
 #include <string_view>
 #include <sys/stat.h>
 
+#include "platform/AtomicFile.h"
 #include "replay/Text.h"
 
-namespace glbSystem {
+namespace app {
 
 namespace {
 
@@ -56,8 +57,10 @@ std::string File_Bytes(const QString& name) {
 bool Same_File(const std::string& a, const std::string& b) {
     struct stat sa {}, sb {};
     const bool hasA = stat(a.c_str(), &sa) == 0, hasB = stat(b.c_str(), &sb) == 0;
-    if (hasA || hasB) return hasA && hasB && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
-    return Place(a) == Place(b);
+    if (hasA && hasB) return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+    // A name not there yet, or a link that leads nowhere yet, names the place a write through
+    // it would make.
+    return Place(platform::Final_Target(a)) == Place(platform::Final_Target(b));
 }
 
-} // namespace glbSystem
+} // namespace app

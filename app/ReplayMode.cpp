@@ -3,17 +3,15 @@
 #include <QApplication>
 #include <QEvent>
 #include <QWidget>
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <optional>
-#include <sys/stat.h>
 
+#include "game/frmMain.h"
+#include "replay/ReplayFile.h"
 #include "replay/ReplayPlayer.h"
 #include "replay/Text.h"
-#include "game/frmMain.h"
 
-namespace glbSystem {
+namespace app {
 
 namespace {
 
@@ -35,33 +33,13 @@ protected:
     }
 };
 
-// The whole file; empty when it could be read, why not otherwise.
-std::string ReadFile(const std::string& path, std::string& text) {
-    struct stat st {};
-    if (stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return "it is a folder";
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return std::strerror(errno);
-    char block[1 << 16];
-    size_t n;
-    while ((n = std::fread(block, 1, sizeof block, file)) > 0) text.append(block, n);
-    const int error = std::ferror(file) ? errno : 0;
-    std::fclose(file);
-    return error ? std::strerror(error) : "";
-}
-
 } // namespace
 
 int Play_ReplayFile(const ReplayRequest& request, platform::Host* live) {
     const std::string name = replay::Printable(request.file);
-    std::string text;
-    if (const std::string why = ReadFile(request.file, text); !why.empty()) {
-        std::fprintf(stderr, "ponigari: cannot read the replay %s: %s\n", name.c_str(), why.c_str());
-        return 1;
-    }
     replay::Replay r;
-    const replay::ParseResult parsed = replay::Parse(text, r);
-    if (!parsed.ok) {
-        std::fprintf(stderr, "ponigari: %s:%d: %s\n", name.c_str(), parsed.line, parsed.message.c_str());
+    if (const std::string why = replay::Read_ReplayFile(request.file, r); !why.empty()) {
+        std::fprintf(stderr, "ponigari: %s\n", why.c_str());
         return 1;
     }
 
@@ -75,11 +53,19 @@ int Play_ReplayFile(const ReplayRequest& request, platform::Host* live) {
     if (trace && !trace->Writer()) return traceFailed();
     KeyboardMuffler muffler;
     if (live) qApp->installEventFilter(&muffler);
-    const replay::PlayOutcome outcome = replay::Play_Replay(r, {live, trace ? trace->Writer() : nullptr, request.frames});
+    // Headless, no one can close the window on a replay that never ends.
+    const int64_t limit = live || request.frames >= 0 ? request.frames : kHeadlessPassLimit;
+    const replay::PlayOutcome outcome = replay::Play_Replay(r, {live, trace ? trace->Writer() : nullptr, limit});
     if (live) qApp->removeEventFilter(&muffler);
     if (!outcome.desync.empty()) std::fprintf(stderr, "ponigari: %s: %s\n", name.c_str(), outcome.desync.c_str());
+    const bool bounded = limit != request.frames && outcome.stop == replay::Stop::Limit && outcome.desync.empty();
+    if (bounded)
+        std::fprintf(stderr,
+                     "ponigari: %s: stopped after %lld passes, the most a headless replay plays unless --frames "
+                     "asks for more\n",
+                     name.c_str(), static_cast<long long>(limit));
     if (trace && !trace->Close()) return traceFailed();
-    return outcome.desync.empty() ? 0 : 3;
+    return !outcome.desync.empty() ? 3 : bounded ? 4 : 0;
 }
 
-} // namespace glbSystem
+} // namespace app

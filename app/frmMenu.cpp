@@ -3,16 +3,16 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 
-#include "app/Center.h"
-#include "app/Fonts.h"
 #include "game/glbMain.h"
 #include "platform/Platform.h"
 #include "records/Ranking.h"
 #include "records/Register.h"
 #include "records/Windows.h"
-#include "records/frmFonts.h"
+#include "ui/Center.h"
+#include "ui/Fonts.h"
+#include "ui/Window.h"
 
-namespace glbSystem {
+namespace app {
 
 namespace {
 frmMenu* g_menu = nullptr;
@@ -20,10 +20,6 @@ frmMenu* g_menu = nullptr;
 void Quit() {
     if (End_Program) End_Program();
     else QCoreApplication::exit(0);
-}
-
-QFont ButtonFont() {
-    return Face({QStringLiteral("MS UI Gothic"), QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")}, 9);
 }
 } // namespace
 
@@ -34,10 +30,10 @@ frmMenu* Menu() {
 
 frmMenu::frmMenu() {
     setWindowTitle(QStringLiteral("ぽに狩り"));
-    setWindowIcon(Window_Icon());
+    setWindowIcon(ui::Window_Icon());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setFont(Gothic_Font());
+    setFont(ui::Gothic_Font());
     setFixedSize(192, 88);
 
     struct Layout { QPushButton** button; const char16_t* caption; int x, y; const char16_t* tip; };
@@ -50,7 +46,7 @@ frmMenu::frmMenu() {
     for (const Layout& s : layouts) {
         auto* button = new QPushButton(QString::fromUtf16(s.caption), this);
         button->setGeometry(s.x, s.y, 81, 33);
-        button->setFont(ButtonFont());
+        button->setFont(ui::UI_Gothic_Font());
         button->setToolTip(QString::fromUtf16(s.tip));
         button->setAutoDefault(false);
         *s.button = button;
@@ -69,24 +65,24 @@ frmMenu::frmMenu() {
 
 void frmMenu::cmdStart_Click() {
     hide();
-    RankRecord result{};
+    glbSystem::RankRecord result{};
     glbMain::Run_Game(result);
     if (glbMain::gameAborted) {
         show();
         return;
     }
-    if (Register_Rank(result)) Save_Rank();
-    Open_Rank();
+    if (glbSystem::Register_Rank(result)) glbSystem::Save_Rank();
+    glbSystem::Open_Rank([this] { show(); });
 }
 
 void frmMenu::cmdRank_Click() {
     hide();
-    Open_Rank();
+    glbSystem::Open_Rank([this] { show(); });
 }
 
 void frmMenu::cmdConfig_Click() {
     hide();
-    Open_Config();
+    glbSystem::Open_Config([this] { show(); });
 }
 
 void frmMenu::cmdExit_Click() {
@@ -100,4 +96,4 @@ void frmMenu::closeEvent(QCloseEvent* event) {
     Quit();
 }
 
-} // namespace glbSystem
+} // namespace app

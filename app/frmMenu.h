@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <QPushButton>
 
-namespace glbSystem {
+namespace app {
 
 class frmMenu : public QDialog {
 public:
@@ -31,4 +31,4 @@ frmMenu* Menu();
 // program quits its event loop; tests replace it to watch.
 inline void (*End_Program)() = nullptr;
 
-} // namespace glbSystem
+} // namespace app

@@ -6,19 +6,23 @@
 #include <cstdlib>
 #include <memory>
 
+#include "app/Application.h"
 #include "app/CommandLine.h"
-#include "app/Display.h"
-#include "app/Fonts.h"
-#include "app/PadKeys.h"
+#include "app/LiveHost.h"
+#include "app/Main.h"
 #include "app/ReplayMode.h"
-#include "app/glbSystem.h"
-#include "replay/Recorder.h"
-#include "replay/Text.h"
+#include "app/SoundSettings.h"
 #include "game/frmMain.h"
-#include "platform/LiveHost.h"
-#include "platform/LivePads.h"
+#include "input/LivePads.h"
+#include "input/PadKeys.h"
+#include "platform/LiveSound.h"
 #include "platform/QtMediaPlayer.h"
 #include "platform/Random.h"
+#include "records/Ranking.h"
+#include "replay/Recorder.h"
+#include "replay/Text.h"
+#include "ui/Fonts.h"
+#include "ui/Window.h"
 
 namespace {
 
@@ -28,13 +32,13 @@ QString Usage(const QCommandLineParser& parser) {
 }
 
 // A typed word as the terminal may show it: control bytes escaped, never sent on.
-std::string Shown(const QString& text) { return replay::Printable(glbSystem::File_Bytes(text)); }
+std::string Shown(const QString& text) { return replay::Printable(app::File_Bytes(text)); }
 
 } // namespace
 
 int main(int argc, char** argv) {
     QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments << glbSystem::Argument_Text(argv[i]);
+    for (int i = 0; i < argc; ++i) arguments << app::Argument_Text(argv[i]);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("ぽに狩り — a horizontal shoot-'em-up."));
@@ -60,7 +64,10 @@ int main(int argc, char** argv) {
                                    QStringLiteral("Write the game's state after every pass to OUT as JSON lines "
                                                   "(- for standard output; in play, the last game's)."),
                                    QStringLiteral("OUT"));
-    QCommandLineOption framesOption(QStringLiteral("frames"), QStringLiteral("With --replay: stop after N passes at most."),
+    QCommandLineOption framesOption(QStringLiteral("frames"),
+                                    QStringLiteral("With --replay: stop after N passes at most (headless without N: "
+                                                   "after %1, with exit code 4).")
+                                        .arg(app::kHeadlessPassLimit),
                                     QStringLiteral("N"));
     parser.addOption(seedOption);
     parser.addOption(platformOption);
@@ -103,13 +110,18 @@ int main(int argc, char** argv) {
     if (!replaying && parser.isSet(framesOption)) misuse = "--frames limits a replay: give --replay FILE";
     if (replaying && parser.isSet(recordOption)) misuse = "--record and --replay do not go together";
     if (replaying && parser.isSet(seedOption)) misuse = "a replay brings its own seed: leave out --seed";
-    glbSystem::ReplayRequest replayRequest{glbSystem::File_Bytes(parser.value(replayOption)),
-                                           glbSystem::File_Bytes(parser.value(traceOption)), -1};
-    const std::string recordPath = glbSystem::File_Bytes(parser.value(recordOption));
+    app::ReplayRequest replayRequest{app::File_Bytes(parser.value(replayOption)),
+                                           app::File_Bytes(parser.value(traceOption)), -1};
+    const std::string recordPath = app::File_Bytes(parser.value(recordOption));
+    // The ranking is the player's record of every result: no trace or replay goes over it.
+    if (parser.isSet(recordOption) && app::Same_File(recordPath, glbSystem::RankFileName))
+        misuse = "--record names the ranking file Ranking.sav, which it would overwrite";
+    if (parser.isSet(traceOption) && replayRequest.trace != "-" && app::Same_File(replayRequest.trace, glbSystem::RankFileName))
+        misuse = "--trace names the ranking file Ranking.sav, which it would overwrite";
     if (parser.isSet(traceOption) && replayRequest.trace != "-") {
-        if (replaying && glbSystem::Same_File(replayRequest.file, replayRequest.trace))
+        if (replaying && app::Same_File(replayRequest.file, replayRequest.trace))
             misuse = "--trace names the replay file, which it would overwrite";
-        if (parser.isSet(recordOption) && glbSystem::Same_File(recordPath, replayRequest.trace))
+        if (parser.isSet(recordOption) && app::Same_File(recordPath, replayRequest.trace))
             misuse = "--trace and --record name the same file";
     }
     if (parser.isSet(framesOption)) {
@@ -121,21 +133,23 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "ponigari: %s\n\n%s", misuse, qPrintable(Usage(parser)));
         return 2;
     }
-    if (replaying && parser.isSet(headlessOption)) return glbSystem::Play_ReplayFile(replayRequest, nullptr);
+    if (replaying && parser.isSet(headlessOption)) return app::Play_ReplayFile(replayRequest, nullptr);
     const bool problem = parser.isSet(problemOption);
     if (problem) std::fprintf(stderr, "ponigari: %s\n", qPrintable(parser.value(problemOption)));
 
     // Whole scale factors only (a 1.5 desktop gets 2), so the game's pixels stay square blocks.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
-    const auto app = glbSystem::Open_Application(argc, argv, parser.value(platformOption));
-    if (!app) return 1;
+    const auto application = app::Open_Application(argc, argv, parser.value(platformOption));
+    if (!application) return 1;
     QApplication::setApplicationName(QStringLiteral("ponigari"));
-    QApplication::setWindowIcon(glbSystem::Window_Icon());
+    QApplication::setWindowIcon(ui::Window_Icon());
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.ponigari.ponigari"));  // the menu entry's name
-    glbSystem::Install_Japanese_Fonts();
+    ui::Install_Japanese_Fonts();
 
-    platform::LiveHost host;
+    app::LiveHost host;
     host.SetMediaPlayer(std::make_unique<platform::QtMediaPlayer>());
+    host.SetEffects(std::make_unique<platform::LiveEffects>());
+    app::Read_SoundSettings();
     platform::InstallHost(&host);
     glbMain::gameFullScreen = parser.isSet(fullScreenOption);
     if (problem) {
@@ -144,15 +158,16 @@ int main(int argc, char** argv) {
     }
     glbMain::LiveGameWindow window;
     glbMain::InstallWindow(&window);
+    host.onFocusSampled = [&window](bool focus) { window.Focus_Sampled(focus); };
 
     if (replaying) {
-        const int code = glbSystem::Play_ReplayFile(replayRequest, &host);
+        const int code = app::Play_ReplayFile(replayRequest, &host);
         glbMain::InstallWindow(nullptr);
         return code;
     }
     // Controllers play along in a game, never in a replay.
-    platform::LivePads pads;
-    pads.onButton = glbSystem::Route_PadButton;
+    input::LivePads pads;
+    pads.onButton = input::Route_PadButton;
     host.SetPads(&pads);
     // Every game is seeded on its own from the run's seed, recorded or not.
     replay::Recorder recorder(host, seed);
@@ -161,9 +176,10 @@ int main(int argc, char** argv) {
     platform::InstallHost(&recorder);
     glbMain::gameObserver = &recorder;
 
-    glbSystem::Main(seed);
+    app::Main(seed);
     const int code = QApplication::exec();
     glbMain::gameObserver = nullptr;
+    host.onFocusSampled = nullptr;
     platform::InstallHost(&host);
     glbMain::InstallWindow(nullptr);
     // A replay or trace that was asked for and lost fails the run.

@@ -13,12 +13,12 @@
 #include <ctime>
 #include <vector>
 
-#include "app/PadKeys.h"
+#include "app/LiveHost.h"
 #include "game/Keys.h"
 #include "game/frmMain.h"
 #include "game/glbMain.h"
-#include "platform/LiveHost.h"
-#include "platform/LivePads.h"
+#include "input/LivePads.h"
+#include "input/PadKeys.h"
 #include "player/Player.h"
 #include "records/Config.h"
 #include "tests/support/VirtualPad.h"

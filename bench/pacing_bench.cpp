@@ -9,10 +9,10 @@
 #include <ctime>
 #include <vector>
 
+#include "app/LiveHost.h"
 #include "game/Keys.h"
 #include "game/frmMain.h"
 #include "game/glbMain.h"
-#include "platform/LiveHost.h"
 #include "platform/Random.h"
 #include "player/Player.h"
 #include "records/Config.h"

@@ -18,13 +18,14 @@
 #include <unistd.h>
 #include <vector>
 
+#include "app/LiveHost.h"
 #include "game/Keys.h"
 #include "game/frmMain.h"
 #include "game/glbMain.h"
-#include "platform/LiveHost.h"
 #include "platform/Random.h"
 #include "player/Player.h"
 #include "records/Config.h"
+#include "records/Ranking.h"
 
 // After Qt: Xlib's macros clash with its names.
 #include <X11/Xatom.h>
@@ -188,7 +189,7 @@ int MeasureOn(const std::string& size, int runs, int afterMs, int argc, char** a
         return 1;
     }
     QApplication app(argc, argv);
-    platform::LiveHost host;
+    app::LiveHost host;
     platform::InstallHost(&host);
     glbMain::LiveGameWindow window;
     glbMain::InstallWindow(&window);

@@ -6,10 +6,12 @@
 #include <cstdint>
 #include <vector>
 
+#include "state/Field.h"
+
 namespace draw {
 
-constexpr int FieldWidth = 320;
-constexpr int FieldHeight = 240;
+using glbMain::FieldHeight;
+using glbMain::FieldWidth;
 
 // A sprite picture's pixels, 0xffRRGGBB, row by row.
 struct Picture {

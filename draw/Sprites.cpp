@@ -6,6 +6,8 @@
 
 namespace draw {
 
+using namespace glbMain;
+
 namespace {
 std::array<Picture, SpriteCount> g_pictures;
 bool g_loaded = false;

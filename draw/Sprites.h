@@ -3,13 +3,13 @@
 #include <string>
 
 #include "draw/FrameImage.h"
-#include "draw/SpriteSizes.h"
+#include "state/Field.h"
 
 namespace draw {
 
 // Loads every picture; false (with the reason) when one is missing or has the wrong size.
 // A picture that fails to load stays empty and draws nothing.
 bool Load_Sprites(std::string* error = nullptr);
-const Picture& Pic(SpriteId id);
+const Picture& Pic(glbMain::SpriteId id);
 
 } // namespace draw

@@ -17,5 +17,7 @@ inline std::array<BlastRecord, 128> BlastTable{};
 
 void Spawn_Blast(int16_t x, int16_t y);
 void Animate_Blasts();
+// F10's explosions, three a frame while gameBlastShower is set.
+void Blast_Shower();
 
 } // namespace glbMain

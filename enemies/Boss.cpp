@@ -2,17 +2,16 @@
 
 #include <cstdlib>
 
-#include "draw/FrameImage.h"
-#include "draw/SpriteSizes.h"
 #include "enemies/Blasts.h"
 #include "enemies/EnemyFire.h"
-#include "game/Bgm.h"
-#include "game/glbMain.h"
+#include "platform/Platform.h"
 #include "platform/Random.h"
 #include "platform/Types.h"
 #include "player/Player.h"
 #include "player/Weapons.h"
 #include "records/Config.h"
+#include "state/Field.h"
+#include "state/GameState.h"
 
 namespace glbMain {
 
@@ -20,8 +19,6 @@ using namespace platform;
 
 namespace {
 constexpr int32_t kBossEntryFrame = 13400;
-constexpr int kFieldWidth = draw::FieldWidth;
-constexpr int kFieldHeight = draw::FieldHeight;
 
 // ±s, the sign drawn with one random value.
 int16_t RandomSign(int16_t s) { return Int(Rnd() * 2) == 0 ? s : static_cast<int16_t>(-s); }
@@ -33,16 +30,16 @@ bool Crossed(int32_t prev, int32_t now, int32_t line) { return prev >= line && n
 
 void Wander_Boss() {
     if (BossX < 0) BossVx = WanderSpeed();
-    if (BossX + BossWidth >= kFieldWidth) BossVx = static_cast<int16_t>(-WanderSpeed());
+    if (BossX + BossWidth >= FieldWidth) BossVx = static_cast<int16_t>(-WanderSpeed());
     if (BossY < 0) BossVy = WanderSpeed();
-    if (BossY + BossHeight >= kFieldHeight) BossVy = static_cast<int16_t>(-WanderSpeed());
+    if (BossY + BossHeight >= FieldHeight) BossVy = static_cast<int16_t>(-WanderSpeed());
 }
 
 void Bounce_Boss() {
-    if (BossX + BossWidth >= kFieldWidth || BossX < 0) BossVx = static_cast<int16_t>(-BossVx);
+    if (BossX + BossWidth >= FieldWidth || BossX < 0) BossVx = static_cast<int16_t>(-BossVx);
     if (BossFireOn == True && BossVx == 0) {
         // The sweep leaves the field completely before it turns.
-        if (BossY < -BossWidth || BossY >= kFieldHeight) BossVy = static_cast<int16_t>(-BossVy);
+        if (BossY < -BossWidth || BossY >= FieldHeight) BossVy = static_cast<int16_t>(-BossVy);
         return;
     }
     const int16_t speed = static_cast<int16_t>(std::abs(BossVy));
@@ -50,8 +47,8 @@ void Bounce_Boss() {
         BossY = 0;
         BossVy = static_cast<int16_t>(-BossVy);
     }
-    if (BossY + BossHeight >= kFieldHeight + speed) {
-        BossY = static_cast<int16_t>(kFieldHeight - BossHeight - 1);
+    if (BossY + BossHeight >= FieldHeight + speed) {
+        BossY = static_cast<int16_t>(FieldHeight - BossHeight - 1);
         BossVy = static_cast<int16_t>(-BossVy);
     }
 }
@@ -86,11 +83,11 @@ void Start_Boss() {
     BossHP = 600;
     BossVx = 0;
     BossVy = 0;
-    BossWidth = draw::kSprite[draw::picBoss_01].Width;
-    BossHeight = draw::kSprite[draw::picBoss_01].Height;
+    BossWidth = glbMain::kSprite[glbMain::picBoss_01].Width;
+    BossHeight = glbMain::kSprite[glbMain::picBoss_01].Height;
     BossX = static_cast<int16_t>(256 - BossWidth);
     // The picture sits where the world reset centred it vertically.
-    BossY = static_cast<int16_t>(CInt((kFieldHeight - BossHeight) / 2.0));
+    BossY = static_cast<int16_t>(CInt((FieldHeight - BossHeight) / 2.0));
     bgmNewTrack = True;
     gameScore += gameHasKilled ? 10000 : 300000;
 }
@@ -131,6 +128,7 @@ void Strip_Shield() {
     Flash_Screen(16776960);
     Player.Shield = 0;
     Spawn_Blast(CentreOf(Player.X, Player.Width), CentreOf(Player.Y, Player.Height));
+    Play_Effect(Effect::ShieldHit);
 }
 
 void Check_BossContact() {
@@ -173,12 +171,16 @@ void Check_LaserOnBoss() {
 void Damage_Boss(int16_t damage) {
     if (!BossPhase || !BossPresent || !BossVulnerable) return;
     BossHP -= damage;
-    if (BossHP < 0) Destroy_Boss();
+    if (BossHP < 0)
+        Destroy_Boss();
+    else
+        Play_Effect(Effect::BossHit);
 }
 
 void Destroy_Boss() {
     BossPresent = False;
     BossDownFrame = gameFrame;
+    Play_Effect(Effect::BossDestroyed);
     if (gameHasKilled)
         gameScore += 100000;
     else

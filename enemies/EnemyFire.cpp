@@ -5,11 +5,11 @@
 #include "enemies/Blasts.h"
 #include "enemies/Drift.h"
 #include "enemies/Waves.h"
-#include "game/glbMain.h"
 #include "platform/Platform.h"
 #include "platform/Types.h"
 #include "player/Player.h"
 #include "records/Config.h"
+#include "state/GameState.h"
 
 namespace glbMain {
 
@@ -121,12 +121,14 @@ void Check_StrayBullets() {
             bullet.Active = False;
             Remove_Poni(i);
             Spawn_Blast(CentreOf(poni.X, poni.Width), CentreOf(poni.Y, poni.Height));
+            Play_Effect(Effect::PoniDestroyed);
         }
     }
 }
 
 void Hit_Shield(bool withBlast) {
     Beep();
+    Play_Effect(Effect::ShieldHit);
     --Player.Shield;
     Flash_Screen(kRed);
     if (withBlast) Blast_AtPlayer();
@@ -137,6 +139,7 @@ void Kill_Player() {
     Player.DeathFrame = gameFrame;
     Blast_AtPlayer();
     Flash_Screen(kRed);
+    Play_Effect(Effect::ShipDestroyed);
 }
 
 } // namespace glbMain

@@ -1,22 +1,23 @@
 #include "enemies/Items.h"
 
-#include "draw/SpriteSizes.h"
 #include "enemies/Blasts.h"
 #include "enemies/Drift.h"
 #include "enemies/EnemyFire.h"
 #include "enemies/Waves.h"
-#include "game/glbMain.h"
+#include "platform/Platform.h"
 #include "platform/Random.h"
 #include "platform/Types.h"
 #include "player/Player.h"
 #include "records/Config.h"
+#include "state/Field.h"
+#include "state/GameState.h"
 
 namespace glbMain {
 
 using namespace platform;
 
 namespace {
-constexpr int16_t kSpeedUp = 0, kShieldUp = 4, kExtraWeapon = 6;
+constexpr int16_t kSpeedUp = 0, kShieldUp = 4, kBomb = 5, kExtraWeapon = 6;
 
 // Kinds that would do nothing for the ship now are drawn again; the bomb never is.
 bool Refused(int16_t kind, const PoniRecord& poni) {
@@ -45,7 +46,7 @@ void Drop_Item(int poniIndex, int16_t x, int16_t y) {
         item.Kind = static_cast<int16_t>(Int(Rnd() * 7));
     } while (Refused(item.Kind, poni));
     item.Vx = item.Kind == kExtraWeapon ? 2 : (poni.Vx < 0 ? -1 : 1);
-    const auto& size = draw::kSprite[draw::ItemSprite(item.Kind)];
+    const auto& size = glbMain::kSprite[glbMain::ItemSprite(item.Kind)];
     item.Width = size.Width;
     item.Height = size.Height;
     item.X = static_cast<int16_t>(CInt(x - item.Width / 2.0));
@@ -61,12 +62,15 @@ void PickUp_Items() {
         if (!Overlaps(item.X, item.Y, item.Width, item.Height, Player.X, Player.Y, Player.Width, Player.Height))
             continue;
         item.Active = False;
+        // The bomb sounds as itself.
+        if (item.Kind != kBomb) Play_Effect(Effect::ItemPickedUp);
         ApplyItem(item.Kind);
     }
 }
 
 void Detonate_Bomb() {
     Flash_Screen(16777215);
+    Play_Effect(Effect::Bomb);
     if (glbSystem::cfgHardMode <= 0)
         for (auto& bullet : EnemyBalkanTable) bullet.Active = False;
     for (int i = 0; i < static_cast<int>(PoniTable.size()); ++i) {

@@ -3,12 +3,13 @@
 #include "enemies/Blasts.h"
 #include "enemies/Boss.h"
 #include "enemies/EnemyFire.h"
-#include "game/glbMain.h"
+#include "platform/Platform.h"
 #include "platform/Random.h"
 #include "platform/Types.h"
 #include "player/Player.h"
 #include "player/Weapons.h"
 #include "records/Config.h"
+#include "state/GameState.h"
 
 namespace glbMain {
 
@@ -67,6 +68,7 @@ void Launch_Rocket() {
     rocket.Y = static_cast<int16_t>(BossY + BossHeight - 16);
     rocket.Fuse = static_cast<int16_t>(Int(Rnd() * 26) + 24);
     BossFireWait = 1;
+    Play_Effect(Effect::RocketLaunched);
 }
 
 void Move_Rockets() {

@@ -1,9 +1,9 @@
 #include "enemies/Waves.h"
 
 #include "enemies/Boss.h"
-#include "game/glbMain.h"
 #include "platform/Random.h"
 #include "platform/Types.h"
+#include "state/GameState.h"
 
 namespace glbMain {
 

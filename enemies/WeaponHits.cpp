@@ -4,11 +4,12 @@
 #include "enemies/Boss.h"
 #include "enemies/Items.h"
 #include "enemies/Waves.h"
-#include "game/glbMain.h"
+#include "platform/Platform.h"
 #include "platform/Random.h"
 #include "platform/Types.h"
 #include "player/Player.h"
 #include "player/Weapons.h"
+#include "state/GameState.h"
 
 namespace glbMain {
 
@@ -73,6 +74,7 @@ void Destroy_Poni(int index) {
     const int16_t cx = CentreOf(p.X, p.Width);
     const int16_t cy = CentreOf(p.Y, p.Height);
     Spawn_Blast(cx, cy);
+    Play_Effect(Effect::PoniDestroyed);
     // One draw per destruction, item or not: a stronger main weapon drops fewer items.
     const int16_t power = Player.Power[Player.MainWeapon];
     if (Int(Rnd() * power * 2) == 0) Drop_Item(index, cx, cy);

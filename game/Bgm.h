@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "state/GameState.h"
+
 namespace glbMain {
 
 struct BgmTrack {
@@ -12,7 +14,6 @@ struct BgmTrack {
 };
 
 inline std::array<BgmTrack, 2> bgmTracks{};
-inline int16_t bgmNewTrack = 0;
 // Kept by Update_Bgm between calls and between games.
 inline int32_t bgmStart = 0;
 inline int16_t bgmTrack = 0;

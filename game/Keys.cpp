@@ -29,7 +29,7 @@ void Form_KeyDown(int keyCode) {
         if (!gameHidden) gamePaused = Toggled(gamePaused);
     } else if (keyCode == VK_RETURN) {
         Notify("enter");
-        glbSystem::Hide_Game();
+        Hide_Game();
     }
 }
 
@@ -100,22 +100,17 @@ void Check_Unhide() {
     }
 }
 
+void Hide_Game() {
+    gameHidden = True;
+    gamePaused = True;
+    bgmNewTrack = True;
+    Mci_Command("Stop");
+    Window().SetVisible(false);
+}
+
 void Cheat_Warp() {
     gameHasKilled = True;
     gameFrame = 13400;
 }
 
 } // namespace glbMain
-
-namespace glbSystem {
-
-void Hide_Game() {
-    using namespace glbMain;
-    gameHidden = platform::True;
-    gamePaused = platform::True;
-    bgmNewTrack = platform::True;
-    platform::Mci_Command("Stop");
-    Window().SetVisible(false);
-}
-
-} // namespace glbSystem

@@ -19,6 +19,8 @@ void Update_Pause();
 void Hold_Pause();
 void Check_Unhide();
 
+// Hides the game window and freezes the game until F12 and Ctrl.
+void Hide_Game();
 void Cheat_Warp();
 
 // "PAUSE : Score 1230 Points."
@@ -29,10 +31,3 @@ struct PauseText {
 PauseText Pause_Caption(int32_t score);
 
 } // namespace glbMain
-
-namespace glbSystem {
-
-// Hides the game window and freezes the game until F12 and Ctrl.
-void Hide_Game();
-
-} // namespace glbSystem

@@ -7,28 +7,32 @@
 #include <QShortcut>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
-#include "app/Center.h"
-#include "app/Fonts.h"
 #include "game/Keys.h"
 #include "game/glbMain.h"
-#include "platform/KeyMap.h"
-#include "platform/LiveHost.h"
+#include "input/KeyMap.h"
+#include "input/PadKeys.h"
 #include "platform/Platform.h"
+#include "ui/Center.h"
+#include "ui/Fonts.h"
+#include "ui/Window.h"
 
 namespace glbMain {
 
 frmMain::frmMain() {
     setWindowTitle(QStringLiteral("ゲーム画面"));
-    setWindowIcon(glbSystem::Window_Icon());
+    setWindowIcon(ui::Window_Icon());
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::StrongFocus);
+    input::Set_PadRole(this, input::PadRole::Game);
 
-    // F switches full screen; the game itself has no use for the key.
+    // F switches full screen; the game itself has no use for the key. Only the full-screen
+    // flag changes, so a maximised window comes back maximised.
     auto* fullScreen = new QShortcut(QKeySequence(Qt::Key_F), this);
     fullScreen->setAutoRepeat(false);
-    connect(fullScreen, &QShortcut::activated, this, [this] { isFullScreen() ? showNormal() : showFullScreen(); });
+    connect(fullScreen, &QShortcut::activated, this, [this] { setWindowState(windowState() ^ Qt::WindowFullScreen); });
 
     lblPause = new QLabel(QStringLiteral("PAUSE"), this);
     lblPause->hide();
@@ -39,17 +43,17 @@ QRectF frmMain::Field_Rect() const { return FieldView::Placement(size(), deviceP
 
 void frmMain::Fit_Pause() {
     // The label grows with the field, as it would be part of it.
-    const double scale = Field_Rect().width() / draw::FieldWidth;
+    const double scale = Field_Rect().width() / glbMain::FieldWidth;
     QFont font;
     font.setFamilies({QStringLiteral("Century"), QStringLiteral("Century Schoolbook L"), QStringLiteral("C059"),
                       QStringLiteral("DejaVu Serif"), QStringLiteral("serif")});
-    font.setPixelSize(static_cast<int>(std::lround(glbSystem::Font_Pixels(14.25) * scale)));
+    font.setPixelSize(static_cast<int>(std::lround(ui::Font_Pixels(14.25) * scale)));
     lblPause->setFont(font);
     lblPause->setStyleSheet(QStringLiteral("color: white; background-color: rgba(0, 0, 64, 200); padding: %1px %2px;")
                                 .arg(std::lround(2 * scale))
                                 .arg(std::lround(6 * scale)));
     lblPause->adjustSize();
-    glbSystem::Center_Object(lblPause, this);
+    ui::Center_Object(lblPause, this);
 }
 
 void frmMain::Show_Frame(const draw::FrameImage& frame) { repaint(view_.Take(frame, size(), devicePixelRatio())); }
@@ -65,7 +69,7 @@ void frmMain::resizeEvent(QResizeEvent* event) {
 }
 
 void frmMain::keyPressEvent(QKeyEvent* event) {
-    const int vk = platform::VirtualKeyFromQt(event->key());
+    const int vk = input::VirtualKeyFromQt(event->key());
     // A key held since before this window had the focus was pressed for something else: an
     // Enter held a moment too long on the menu repeats here, and must not hide the game it
     // started.
@@ -81,11 +85,11 @@ void frmMain::keyPressEvent(QKeyEvent* event) {
 void frmMain::keyReleaseEvent(QKeyEvent* event) {
     // A held key repeats its key-down events only; it is released once.
     if (!event->isAutoRepeat()) {
-        const int vk = platform::VirtualKeyFromQt(event->key());
+        const int vk = input::VirtualKeyFromQt(event->key());
         if (heldAtFocus_.test(vk)) {
             // Where the server repeats a key as release and press, only the key map tells
             // the last release.
-            if (!platform::KeyDownAnywhere(vk)) heldAtFocus_.reset(vk);
+            if (!platform::CurrentHost().KeyDownAnywhere(vk)) heldAtFocus_.reset(vk);
         } else if (vk) {
             Form_KeyUp(vk);
         }
@@ -109,37 +113,48 @@ void frmMain::changeEvent(QEvent* event) {
     // A game hidden by minimising comes back from the task bar: that counts as F12.
     if (event->type() == QEvent::WindowStateChange && !isMinimized() && gameHidden)
         platform::CurrentHost().PressOnce(platform::VK_F12);
-    // The keyboard went to another program (a box of our own taking it does not count), or
-    // the window was minimised.
     const bool focusLost = (event->type() == QEvent::ActivationChange && !QApplication::activeWindow()) ||
                            (event->type() == QEvent::WindowStateChange && isMinimized());
     if (focusLost) {
         heldAtFocus_.reset();
-        // Paused as by a Ctrl press, and sent as one: a replay in this window ignores it as it
-        // ignores the keyboard, and a recording keeps it as the Ctrl it is.
-        if (Focus_LossPauses()) {
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_Control, Qt::NoModifier);
-            QKeyEvent release(QEvent::KeyRelease, Qt::Key_Control, Qt::NoModifier);
-            QCoreApplication::sendEvent(this, &press);
-            QCoreApplication::sendEvent(this, &release);
-        }
     } else if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         for (const int vk : {platform::VK_RETURN, platform::VK_CONTROL, platform::VK_ESCAPE, platform::VK_F7,
                              platform::VK_F8, platform::VK_F9, platform::VK_F10, platform::VK_F11})
-            heldAtFocus_.set(vk, platform::KeyDownAnywhere(vk));
+            heldAtFocus_.set(vk, platform::CurrentHost().KeyDownAnywhere(vk));
     }
     QWidget::changeEvent(event);
 }
 
+void frmMain::Pause_For_Focus_Loss() {
+    // Paused as by a Ctrl press, and sent as one: a replay in this window ignores it as it
+    // ignores the keyboard, and a recording keeps it as the Ctrl it is.
+    if (!Focus_LossPauses()) return;
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Control, Qt::NoModifier);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Control, Qt::NoModifier);
+    QCoreApplication::sendEvent(this, &press);
+    QCoreApplication::sendEvent(this, &release);
+}
+
 LiveGameWindow::~LiveGameWindow() { delete form_; }
+
+void LiveGameWindow::Focus_Sampled(bool focus) {
+    if (!form_) return;
+    // A minimised window has lost the keyboard even where the window system names no other.
+    focus = focus && !form_->isMinimized();
+    // The keyboard went to another program (a box of our own taking it does not count): only a
+    // window that had it can lose it, so a window not yet focused at its start never pauses.
+    if (focus) hadFocus_ = true;
+    else if (std::exchange(hadFocus_, false)) form_->Pause_For_Focus_Loss();
+}
 
 void LiveGameWindow::Load() {
     delete form_;
     form_ = new frmMain();
+    hadFocus_ = false;
     caption_.clear();
-    Resize_Client(form_, draw::FieldWidth, draw::FieldHeight);
-    glbSystem::Center_Object(form_);
-    glbSystem::Center_Object(form_->lblPause, form_);
+    Resize_Client(form_, glbMain::FieldWidth, glbMain::FieldHeight);
+    ui::Center_Object(form_);
+    ui::Center_Object(form_->lblPause, form_);
 }
 
 void LiveGameWindow::Show() {
@@ -147,7 +162,7 @@ void LiveGameWindow::Show() {
         form_->showFullScreen();
         form_->activateWindow();
     } else {
-        glbSystem::Show_Centered(form_);
+        ui::Show_Centered(form_);
     }
     form_->setFocus();
 }
@@ -177,7 +192,7 @@ void LiveGameWindow::SetPauseCaption(const char* caption) {
     caption_ = caption;
     form_->lblPause->setText(QString::fromUtf8(caption));
     form_->lblPause->adjustSize();
-    glbSystem::Center_Object(form_->lblPause, form_);
+    ui::Center_Object(form_->lblPause, form_);
 }
 
 void LiveGameWindow::SetPauseVisible(bool visible) {

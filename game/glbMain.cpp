@@ -1,7 +1,6 @@
 #include "game/glbMain.h"
 
 #include "draw/Draw.h"
-#include "draw/SpriteSizes.h"
 #include "enemies/Blasts.h"
 #include "enemies/Boss.h"
 #include "enemies/EnemyFire.h"
@@ -19,6 +18,8 @@
 #include "player/Stars.h"
 #include "player/Weapons.h"
 #include "records/Config.h"
+#include "records/Ranking.h"
+#include "state/Field.h"
 
 namespace glbMain {
 
@@ -29,27 +30,15 @@ using glbSystem::cfgRefresh;
 namespace {
 GameWindow* g_window = nullptr;
 HeadlessWindow g_headless;
-// The last screen flash, kept across games like the rest of the clock readings.
-int32_t flashStart = 0;
 
 // Where Reset_World centres the pictures whose tops the rules read: vertically in the field.
-int16_t CentredTop(draw::SpriteId id) {
-    return static_cast<int16_t>(CInt((draw::FieldHeight - draw::kSprite[id].Height) / 2.0));
+int16_t CentredTop(glbMain::SpriteId id) {
+    return static_cast<int16_t>(CInt((glbMain::FieldHeight - glbMain::kSprite[id].Height) / 2.0));
 }
 } // namespace
 
 GameWindow& Window() { return g_window ? *g_window : g_headless; }
 void InstallWindow(GameWindow* window) { g_window = window; }
-
-void Flash_Screen(uint32_t color) {
-    if (color != 0) {
-        gameBackColor = color;
-        gamePassFlash = color;
-        flashStart = timeGetTime();
-    } else if (ClockDiff(timeGetTime(), flashStart) > 64) {
-        gameBackColor = 0;
-    }
-}
 
 void Reset_World() {
     Window().Load();
@@ -67,9 +56,9 @@ void Reset_World() {
 
     Player.Alive = True;
     Player.X = 64;
-    Player.Y = CentredTop(draw::picPlayerChar);
-    Player.Width = draw::kSprite[draw::picPlayerChar].Width;
-    Player.Height = draw::kSprite[draw::picPlayerChar].Height;
+    Player.Y = CentredTop(glbMain::picPlayerChar);
+    Player.Width = glbMain::kSprite[glbMain::picPlayerChar].Width;
+    Player.Height = glbMain::kSprite[glbMain::picPlayerChar].Height;
     Player.Speed = 2;
     Player.MainWeapon = 1;
     Player.SubWeapon = 0;
@@ -93,8 +82,8 @@ void Reset_World() {
     for (auto& item : ItemTable) item.Active = False;
     for (auto& poni : PoniTable) {
         poni.Active = False;
-        poni.Width = draw::kSprite[draw::picPoni].Width;
-        poni.Height = draw::kSprite[draw::picPoni].Height;
+        poni.Width = glbMain::kSprite[glbMain::picPoni].Width;
+        poni.Height = glbMain::kSprite[glbMain::picPoni].Height;
         poni.FireWait = 0;
     }
     BossPhase = BossPresent = BossVulnerable = BossFireOn = False;
@@ -106,8 +95,8 @@ void Reset_World() {
     }
     for (auto& rocket : BossRocketTable) {
         rocket.Active = False;
-        rocket.Width = draw::kSprite[draw::picBoss_Rocket].Width;
-        rocket.Height = draw::kSprite[draw::picBoss_Rocket].Height;
+        rocket.Width = glbMain::kSprite[glbMain::picBoss_Rocket].Width;
+        rocket.Height = glbMain::kSprite[glbMain::picBoss_Rocket].Height;
     }
     for (auto& blast : BlastTable) {
         blast.Width = 96;

@@ -30,6 +30,7 @@ void Mci_Command(const std::string& command) { CurrentHost().MediaCommand(comman
 void Mci_FileName(const std::string& fileName) { CurrentHost().MediaFileName(fileName); }
 void DoEvents() { CurrentHost().DoEvents(); }
 void Beep() { CurrentHost().Beep(); }
+void Play_Effect(Effect effect) { CurrentHost().SoundEffect(effect); }
 
 namespace {
 std::tm LocalNow() {

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/Effect.h"
+
 namespace platform {
 
 // Virtual-key codes the game polls or receives.
@@ -39,6 +41,14 @@ public:
     virtual void IdleEvents() = 0;
     // A short alert sound.
     virtual void Beep() = 0;
+    // Whether a window of the game has the keyboard focus at this moment: keys the game polls
+    // count only then (F12 apart), and losing it pauses a running game.
+    virtual bool HasFocus() { return true; }
+    // Whether the key is down on the keyboard at this moment, whichever program has the focus;
+    // false where the window system does not tell.
+    virtual bool KeyDownAnywhere(int vk) { (void)vk; return false; }
+    // A sound effect, when the player has them on; by default none.
+    virtual void SoundEffect(Effect effect) { (void)effect; }
     // Whether KeyHeld sees F12 while none of our windows has the focus. Where it does not,
     // a hidden game is minimised instead, so the player can bring it back from the task bar.
     virtual bool KeysSeenEverywhere() { return true; }
@@ -63,6 +73,7 @@ void Mci_Command(const std::string& command);
 void Mci_FileName(const std::string& fileName);
 void DoEvents();
 void Beep();
+void Play_Effect(Effect effect);
 
 // Wrap-safe difference of two clock readings, as a 32-bit signed value.
 inline int32_t ClockDiff(int32_t later, int32_t earlier) {

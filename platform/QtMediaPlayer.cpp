@@ -10,6 +10,8 @@
 #include <QUrl>
 #include <cstdio>
 
+#include "platform/LiveSound.h"
+
 // Where an installed program finds the installed music, relative to its own folder.
 #ifndef PONIGARI_MUSIC_FROM_PROGRAM
 #define PONIGARI_MUSIC_FROM_PROGRAM "../../share/ponigari/music"
@@ -35,9 +37,11 @@ QtMediaPlayer::QtMediaPlayer() {
     output_ = std::make_unique<QAudioOutput>();
     player_ = std::make_unique<QMediaPlayer>();
     player_->setAudioOutput(output_.get());
+    AttachMusicOutput(output_.get());
 }
 
 QtMediaPlayer::~QtMediaPlayer() {
+    if (output_) AttachMusicOutput(nullptr);
     if (player_) player_->stop();
     player_.reset();
 }

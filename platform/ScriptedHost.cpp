@@ -13,6 +13,11 @@ bool ScriptedHost::KeyHeld(int vk) {
     return std::find(heldKeys.begin(), heldKeys.end(), vk) != heldKeys.end();
 }
 
+// The held keys are down on the keyboard, wherever the focus is.
+bool ScriptedHost::KeyDownAnywhere(int vk) {
+    return std::find(heldKeys.begin(), heldKeys.end(), vk) != heldKeys.end();
+}
+
 void ScriptedHost::Hold(int vk, bool held) {
     auto it = std::find(heldKeys.begin(), heldKeys.end(), vk);
     if (held && it == heldKeys.end()) heldKeys.push_back(vk);

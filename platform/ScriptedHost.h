@@ -1,6 +1,7 @@
 #pragma once
 // A host driven by a script: a clock the caller advances, keys the caller holds, message
 // boxes answered from a queue. Tests and headless replays run the real rules on it.
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -29,9 +30,12 @@ public:
     void WaitUntil(int32_t deadlineMs) override;
     void IdleEvents() override;
     void Beep() override { ++beeps; }
+    void SoundEffect(Effect effect) override { ++effects[static_cast<int>(effect)]; }
     double Today() override { return today; }
     std::string TimeOfDay() override { return timeOfDay; }
 
+    bool HasFocus() override { return focused; }
+    bool KeyDownAnywhere(int vk) override;
     bool KeysSeenEverywhere() override { return globalKeys; }
     void PressOnce(int vk) override { pressedOnce.push_back(vk); }
 
@@ -42,12 +46,14 @@ public:
     std::vector<int> heldKeys;
     std::vector<int> pressedOnce;
     bool globalKeys = true;
+    bool focused = true;
     std::vector<ShownBox> boxes;
     // Answers for the next boxes, in order; when empty a box takes its first button
     // (OK, or Yes for a Yes/No box).
     std::deque<int> answers;
     std::vector<std::string> media;
     int beeps = 0;
+    std::array<int, kEffectCount> effects{};  // how often each was asked for
     int doEventsCalls = 0;
     double today = 46000;
     std::string timeOfDay = "12:34:56";

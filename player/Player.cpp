@@ -1,11 +1,11 @@
 #include "player/Player.h"
 
 #include "enemies/Items.h"
-#include "game/glbMain.h"
 #include "platform/Platform.h"
 #include "platform/Random.h"
 #include "platform/Types.h"
 #include "player/Weapons.h"
+#include "state/GameState.h"
 
 namespace glbMain {
 

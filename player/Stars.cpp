@@ -1,10 +1,9 @@
 #include "player/Stars.h"
 
-#include "enemies/Blasts.h"
-#include "game/glbMain.h"
 #include "platform/Random.h"
 #include "platform/Types.h"
 #include "records/Config.h"
+#include "state/GameState.h"
 
 namespace glbMain {
 
@@ -49,18 +48,6 @@ void Move_Stars() {
         if (!star.Active) continue;
         star.X = static_cast<int16_t>(star.X + star.Speed);
         if (star.X < 0) star.Active = False;
-    }
-}
-
-void Blast_Shower() {
-    if (!gameBlastShower) return;
-    for (int i = 0; i < 3; ++i) {
-        const int16_t w = BlastTable[0].Width;
-        const int16_t h = BlastTable[0].Height;
-        // x is drawn before y; the spread reaches half an explosion past every edge.
-        const double x = Int(Rnd() * (w + 320)) - w / 2.0;
-        const double y = Int(Rnd() * (h + 240)) - h / 2.0;
-        Spawn_Blast(static_cast<int16_t>(CInt(x)), static_cast<int16_t>(CInt(y)));
     }
 }
 

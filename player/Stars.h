@@ -1,5 +1,5 @@
 #pragma once
-// The decorative star field and the debugging explosion shower.
+// The decorative star field.
 #include <array>
 #include <cstdint>
 
@@ -17,6 +17,5 @@ inline std::array<StarRecord, 64> Star{};
 void Setup_Stars();
 void Spawn_Stars();
 void Move_Stars();
-void Blast_Shower();
 
 } // namespace glbMain

@@ -1,5 +1,6 @@
 #include "player/Weapons.h"
 
+#include "platform/Platform.h"
 #include "platform/Types.h"
 #include "player/Player.h"
 
@@ -15,6 +16,7 @@ void Fire_Balkan() {
     shot.Y = static_cast<int16_t>(CInt((Player.Height - shot.Height) / 2.0 + Player.Y + 3));
     ++NextBalkan;
     if (NextBalkan > Player.Power[1] - 1 || NextBalkan > 7) NextBalkan = 0;
+    Play_Effect(Effect::BalkanShot);
 }
 
 void Fire_Sonic() {
@@ -25,6 +27,7 @@ void Fire_Sonic() {
     Sonic.Y = static_cast<int16_t>(CInt((Player.Height - 1) / 2.0 + Player.Y + 3));
     Sonic.GrowTick = 0;
     Sonic.Energy = static_cast<int16_t>(Player.Power[2] * 4 + 8);
+    Play_Effect(Effect::Sonic);
 }
 
 void Fire_Laser() {
@@ -39,6 +42,7 @@ void Fire_Laser() {
     // The beams stay where they were fired, 16 pixels above and below the ship.
     Laser.UpperY = static_cast<int16_t>(Player.Y - 16 - Laser.Thickness);
     Laser.LowerY = static_cast<int16_t>(Player.Y + Player.Height + 16);
+    Play_Effect(Effect::Laser);
 }
 
 void End_Laser() {

@@ -1,5 +1,6 @@
 #include "records/Ranking.h"
 
+#include <algorithm>
 #include <bit>
 #include <chrono>
 #include <cmath>
@@ -9,9 +10,9 @@
 #include <vector>
 
 #include "platform/Platform.h"
-#include "platform/RankFile.h"
 #include "platform/Sjis.h"
 #include "platform/Types.h"
+#include "records/RankFile.h"
 
 namespace glbSystem {
 
@@ -21,9 +22,6 @@ namespace {
 
 constexpr int kNameBytes = 20;
 constexpr int kTimeBytes = 8;
-
-// The file's length at the last load, for the check that follows it.
-int64_t loadedLength = 0;
 
 template <typename T>
 T ReadLe(const char* at) {
@@ -96,13 +94,6 @@ void Warn_Unsaved() {
            MB_OK, "Error !!");
 }
 
-void Repair_Rank() {
-    MsgBox("セーブデータに致命的なエラーが検出されました！\r\n\r\nエラーを修復するために、ランキングの初期化を行います。",
-           MB_OK, "Error !!");
-    // Claim the repair only when the empty ranking really reached the file.
-    if (Init_Rank()) MsgBox("エラーの修復が完了しました。", MB_OK, "完了");
-}
-
 // Scores are multiples of 10, apart from the cap; the floor of a floating-point quotient lets
 // negative multiples pass and keeps the sum clear of 32-bit overflow.
 bool ScoreIsSound(int32_t score) {
@@ -116,48 +107,162 @@ bool RanksAbove(const RankRecord& l, const RankRecord& k) {
     return k.Clear == -1 && l.Clear == 0;
 }
 
-void Check_Rank() {
-    if (loadedLength == 0) return;
-    if (loadedLength != RankFileSize) {
-        Repair_Rank();
-        return;
-    }
-    for (const RankRecord& row : RankData) {
-        if (!ScoreIsSound(row.Score)) {
-            Repair_Rank();
-            return;
-        }
-    }
-    if (RankData[0].Score >= 100 || RankData[0].Clear) RankData[0].Used = False;
+// The file as it stands: its rows and its length. False when it cannot be read.
+bool Read_Rows(RankTable& rows, int64_t& length) {
+    std::string head;
+    if (!Read_File_Head(RankFileName, RankFileSize, head, length)) return false;
+    head.resize(RankFileSize, '\0');
+    for (int i = 0; i < 6; ++i) rows[i] = DecodeRow(head.data() + i * RankSlotSize);
+    return true;
+}
+
+bool Damaged(const RankTable& rows, int64_t length) {
+    if (length == 0) return false;
+    if (length != RankFileSize) return true;
+    return !std::all_of(rows.begin(), rows.end(), [](const RankRecord& row) { return ScoreIsSound(row.Score); });
+}
+
+// Row 0 keeps only a poor, uncleared result; the leading used places are sorted.
+void Normalise(RankTable& rows) {
+    if (rows[0].Score >= 100 || rows[0].Clear) rows[0].Used = False;
     int n = 0;
-    while (n < 5 && RankData[n + 1].Used) ++n;
+    while (n < 5 && rows[n + 1].Used) ++n;
     for (int k = 1; k <= n - 1; ++k)
         for (int l = k + 1; l <= n; ++l)
-            if (RanksAbove(RankData[l], RankData[k])) std::swap(RankData[k], RankData[l]);
-    Save_Rank();
+            if (RanksAbove(rows[l], rows[k])) std::swap(rows[k], rows[l]);
+}
+
+bool Write_Rows(const RankTable& rows) {
+    std::vector<FilePatch> patches;
+    for (int i = 0; i < 6; ++i) patches.push_back({int64_t{i} * RankSlotSize, EncodeRow(rows[i])});
+    return Patch_File(RankFileName, patches);
+}
+
+RankTable Empty_Rows() {
+    RankTable rows;
+    rows.fill(EmptyRow());
+    return rows;
+}
+
+// Results registered in this copy that the file has not taken yet, in their order.
+std::vector<RankRecord> pendingResults;
+
+// The file emptied, under the lock: the ranking's rows are gone from it and from memory.
+bool Empty_File() {
+    const RankLock lock(RankFileName);
+    if (!lock.Held()) return false;
+    // A file that will not go away is not read again (it would fail its check once more);
+    // the empty rows are written over it if the folder allows.
+    RankTable rows = Empty_Rows();
+    int64_t length = 0;
+    if (Delete_File(RankFileName)) Read_Rows(rows, length);
+    return Write_Rows(Empty_Rows());
+}
+
+void Repair_Rank() {
+    MsgBox("セーブデータに致命的なエラーが検出されました！\r\n\r\nエラーを修復するために、ランキングの初期化を行います。",
+           MB_OK, "Error !!");
+    Clear_Rank();
+    // While the message was up, another copy may have repaired the file and registered a
+    // result in it: only a file that is still damaged is emptied.
+    bool repaired = false;
+    {
+        const RankLock lock(RankFileName);
+        RankTable rows;
+        int64_t length = 0;
+        if (lock.Held() && Read_Rows(rows, length)) {
+            repaired = Damaged(rows, length) ? Empty_File() : true;
+            if (!Damaged(rows, length)) RankData = rows;
+        }
+    }
+    rankUnsaved = repaired ? False : True;
+    if (!repaired) Warn_Unsaved();
+    // Claim the repair only when the empty ranking really reached the file.
+    if (repaired) MsgBox("エラーの修復が完了しました。", MB_OK, "完了");
 }
 
 } // namespace
 
+int Place_For(const RankTable& rows, const RankRecord& result) {
+    for (int i = 1; i <= 5; ++i) {
+        const RankRecord& row = rows[i];
+        if (row.Score < result.Score) return i;
+        if (row.Score == result.Score && row.Mode < result.Mode) return i;
+        if (row.Score == result.Score && row.Mode == result.Mode && (row.Clear == -1 || result.Clear == 0)) return i;
+    }
+    return 0;
+}
+
+bool Is_Low(const RankRecord& result) { return result.Score < 100 && result.Clear == 0; }
+
+bool Enter_Result(RankTable& rows, const RankRecord& result) {
+    if (Is_Low(result)) {
+        rows[0] = result;
+        return true;
+    }
+    const int place = Place_For(rows, result);
+    if (place == 0) return false;
+    for (int i = 5; i > place; --i) rows[i] = rows[i - 1];
+    rows[place] = result;
+    return true;
+}
+
+void Enter_Registered(const RankRecord& result) {
+    Enter_Result(RankData, result);
+    pendingResults.push_back(result);
+}
+
 void Load_Rank() {
     // A ranking the file could not take is newer than the file: keep it until it is written.
     if (rankUnsaved && !Save_Rank()) return;
-    std::string head;
+    RankTable rows;
     int64_t length = 0;
-    if (!Read_File_Head(RankFileName, RankFileSize, head, length)) {
-        Warn_Unsaved();
-        return;
+    {
+        // Read, checked and written back as one change, so that a save of another copy
+        // never falls between the reading and the writing.
+        const RankLock lock(RankFileName);
+        if (!Read_Rows(rows, length)) {
+            Warn_Unsaved();
+            return;
+        }
+        RankData = rows;
+        if (!Damaged(rows, length)) {
+            if (length == 0) return;
+            Normalise(RankData);
+            // Without the lock (another copy stopped in the middle of a save) the file is only
+            // read; it is put in order at a later load.
+            if (lock.Held() && !Write_Rows(RankData)) Warn_Unsaved();
+            return;
+        }
     }
-    head.resize(RankFileSize, '\0');
-    for (int i = 0; i < 6; ++i) RankData[i] = DecodeRow(head.data() + i * RankSlotSize);
-    loadedLength = length;
-    Check_Rank();
+    // The messages wait for the player; no lock is held meanwhile.
+    Repair_Rank();
 }
 
 bool Save_Rank() {
-    std::vector<FilePatch> patches;
-    for (int i = 0; i < 6; ++i) patches.push_back({int64_t{i} * RankSlotSize, EncodeRow(RankData[i])});
-    if (Patch_File(RankFileName, patches)) {
+    bool saved = false;
+    {
+        const RankLock lock(RankFileName);
+        RankTable rows = RankData;
+        int64_t length = 0;
+        if (lock.Held() && !pendingResults.empty()) {
+            // The results registered here go into the ranking as the file holds it now, with
+            // what other copies saved since it was read. A damaged file would be emptied.
+            if (Read_Rows(rows, length)) {
+                if (Damaged(rows, length)) rows = Empty_Rows();
+                Normalise(rows);
+                // A result that no longer places once the others' results are in drops out, as
+                // it would had it come last.
+                for (const RankRecord& result : pendingResults) Enter_Result(rows, result);
+            } else {
+                rows = RankData;
+            }
+        }
+        saved = lock.Held() && Write_Rows(rows);
+        if (saved) RankData = rows;
+    }
+    if (saved) {
+        pendingResults.clear();
         rankUnsaved = False;
         return true;
     }
@@ -167,13 +272,15 @@ bool Save_Rank() {
 }
 
 bool Init_Rank() {
-    // The memory is emptied first: whatever happens to the file, the old rows are gone.
+    // The memory is emptied first: whatever happens to the file, the old rows are gone, and
+    // so are the results that were waiting for it.
     Clear_Rank();
+    pendingResults.clear();
     rankUnsaved = False;
-    // A file that will not go away is not read again (it would fail its check once more);
-    // the empty rows are written over it if the folder allows.
-    if (Delete_File(RankFileName)) Load_Rank();
-    return Save_Rank();
+    if (Empty_File()) return true;
+    rankUnsaved = True;
+    Warn_Unsaved();
+    return false;
 }
 
 std::string Date_Text(double date) {

@@ -22,10 +22,12 @@ struct RankRecord {
 };
 
 // Row 0 is the bottom row for very poor results; rows 1 to 5 are the places, best first.
-inline std::array<RankRecord, 6> RankData{};
+using RankTable = std::array<RankRecord, 6>;
+inline RankTable RankData{};
 
-// Set while RankData holds changes that Ranking.sav could not take; loads then keep the
-// ranking in memory instead of the older file.
+// Set while RankData holds changes that Ranking.sav could not take (registered results, an
+// initialisation); loads then try to save them first, and keep the ranking in memory while
+// the file does not take them.
 inline int16_t rankUnsaved = 0;
 // Set once the player has been told that results cannot be saved in this folder.
 inline int16_t rankWarned = 0;
@@ -35,13 +37,28 @@ inline constexpr int RankSlotSize = 76;
 inline constexpr int RankDataSize = 46;
 inline constexpr int RankFileSize = 5 * RankSlotSize + RankDataSize;  // 426
 
-// Reads, checks (repairing a damaged file with its two messages), sorts and rewrites the file.
+// Reads, checks (repairing a damaged file with its two messages) and sorts the file, writing
+// it back when sorting changed it. Every change of the file is made under the lock that all
+// copies of the program take (records/RankFile.h), so none undoes another's.
 void Load_Rank();
-// Writes the six rows into their slots; false (after telling the player, once) when the file
-// could not take them.
+// Writes the six rows into their slots. Results registered since the last save are entered
+// into the file as it is now, with what other copies saved meanwhile, and RankData then holds
+// what the file holds. False (after telling the player, once) when the file could not take them.
 bool Save_Rank();
 // Empties the ranking and the file; false when the empty file could not be written.
 bool Init_Rank();
+
+// A low result (under 100 points, not cleared) belongs in row 0 only.
+bool Is_Low(const RankRecord& result);
+// The place a result takes among rows 1 to 5, or 0. An empty row is compared by the values it
+// holds, like any other: at equal score and mode the new result goes above, unless it is
+// cleared and the row is not.
+int Place_For(const RankTable& rows, const RankRecord& result);
+// Enters a result into the rows: a low one replaces row 0; another takes its place, the rows
+// below moving down and the last dropping out. False when it takes no place.
+bool Enter_Result(RankTable& rows, const RankRecord& result);
+// Enters a registered result into RankData, and keeps it for the next Save_Rank.
+void Enter_Registered(const RankRecord& result);
 
 // A date as year/month/day with slashes, or the placeholder when it is no date of the years 100
 // to 9999 (not a number, infinite, absurd).

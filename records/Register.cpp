@@ -10,19 +10,6 @@ using namespace platform;
 
 namespace {
 
-// The place the result takes among rows 1 to 5, or 0. An empty row is compared by the
-// values it holds, like any other: at equal score and mode the new result goes above,
-// unless it is cleared and the row is not.
-int PlaceFor(const RankRecord& result) {
-    for (int i = 1; i <= 5; ++i) {
-        const RankRecord& row = RankData[i];
-        if (row.Score < result.Score) return i;
-        if (row.Score == result.Score && row.Mode < result.Mode) return i;
-        if (row.Score == result.Score && row.Mode == result.Mode && (row.Clear == -1 || result.Clear == 0)) return i;
-    }
-    return 0;
-}
-
 // Left-aligned in 20 characters.
 std::string PadName(const std::string& name) {
     const std::vector<std::string> chars = Utf8_Chars(name);
@@ -36,20 +23,12 @@ std::string PadName(const std::string& name) {
 
 bool Register_Rank(RankRecord& result) {
     Load_Rank();
-    const bool low = result.Score < 100 && result.Clear == 0;
-    const int place = low ? 0 : PlaceFor(result);
-    if (!low && place == 0) return false;
+    if (!Is_Low(result) && Place_For(RankData, result) == 0) return false;
 
     const std::string name = Ask_Name();
     if (Is_Blank(name)) return false;
     result.Name = PadName(name);
-
-    if (low) {
-        RankData[0] = result;
-    } else {
-        for (int i = 5; i > place; --i) RankData[i] = RankData[i - 1];
-        RankData[place] = result;
-    }
+    Enter_Registered(result);
     return true;
 }
 

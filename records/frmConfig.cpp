@@ -3,10 +3,9 @@
 #include <QCloseEvent>
 #include <QPointer>
 
-#include "app/frmMenu.h"
 #include "platform/Types.h"
 #include "records/Config.h"
-#include "records/frmCommon.h"
+#include "ui/Window.h"
 
 namespace glbSystem {
 
@@ -29,7 +28,7 @@ frmConfig* Config_Window() { return g_open; }
 
 frmConfig::frmConfig() {
     g_open = this;
-    Setup_RecordsWindow(this, QStringLiteral("コンフィグ"));
+    ui::Setup_Window(this, QStringLiteral("コンフィグ"));
     setFixedSize(320, 122);
 
     chkStar = MakeBox(this, QStringLiteral("星を描画する"), 12, 8);
@@ -38,9 +37,9 @@ frmConfig::frmConfig() {
     chkEasyBlast = MakeBox(this, QStringLiteral("爆炎を簡易描画する"), 166, 8);
     chkLimitBreak = MakeBox(this, QStringLiteral("リミッタ解除"), 166, 32);
 
-    cmdOK = Make_Button(this, QStringLiteral("&OK"), QStringLiteral("設定を適用してメニューに戻ります"), QRect(8, 88, 96, 27));
-    cmdDefault = Make_Button(this, QStringLiteral("デフォルト(&D)"), QStringLiteral("各項目を初期値に戻します"), QRect(112, 88, 96, 27));
-    cmdCancel = Make_Button(this, QStringLiteral("キャンセル"), QStringLiteral("設定を破棄してメニューに戻ります"), QRect(216, 88, 96, 27));
+    cmdOK = ui::Make_Button(this, QStringLiteral("&OK"), QStringLiteral("設定を適用してメニューに戻ります"), QRect(8, 88, 96, 27));
+    cmdDefault = ui::Make_Button(this, QStringLiteral("デフォルト(&D)"), QStringLiteral("各項目を初期値に戻します"), QRect(112, 88, 96, 27));
+    cmdCancel = ui::Make_Button(this, QStringLiteral("キャンセル"), QStringLiteral("設定を破棄してメニューに戻ります"), QRect(216, 88, 96, 27));
     cmdOK->setDefault(true);
 
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
@@ -80,7 +79,7 @@ void frmConfig::cmdDefault_Click() {
 void frmConfig::reject() { cmdCancel_Click(); }
 
 void frmConfig::closeEvent(QCloseEvent* event) {
-    Menu()->show();
+    if (onClosed) onClosed();
     event->accept();
 }
 

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QPushButton>
+#include <functional>
 
 namespace glbSystem {
 
@@ -28,9 +29,12 @@ public:
     void cmdDefault_Click();
     void cmdCancel_Click() { close(); }
 
+    // Called as the window closes, by any way out: the opener shows itself again.
+    std::function<void()> onClosed;
+
 protected:
     void reject() override;                       // Esc cancels
-    void closeEvent(QCloseEvent* event) override;  // every way out shows the menu again
+    void closeEvent(QCloseEvent* event) override;  // every way out goes back to the opener
 };
 
 // The open settings dialog, or none.

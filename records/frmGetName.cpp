@@ -3,12 +3,14 @@
 #include <QCloseEvent>
 #include <QPointer>
 
-#include "app/Center.h"
+#include "input/PadKeys.h"
 #include "platform/Platform.h"
 #include "platform/Sjis.h"
 #include "platform/Types.h"
 #include "records/Register.h"
-#include "records/frmCommon.h"
+#include "ui/Center.h"
+#include "ui/Fonts.h"
+#include "ui/Window.h"
 
 namespace glbSystem {
 
@@ -20,16 +22,18 @@ QPointer<frmGetName> g_open;
 
 frmGetName* GetName_Window() { return g_open; }
 
-void Open_GetName() { Show_Centered(new frmGetName()); }
+void Open_GetName() { ui::Show_Centered(new frmGetName()); }
 
 frmGetName::frmGetName() {
     g_open = this;
-    Setup_RecordsWindow(this, QStringLiteral("ランキングに登録"));
+    ui::Setup_Window(this, QStringLiteral("ランキングに登録"));
     setFixedSize(256, 74);
+    // A controller cannot type a name.
+    input::Set_PadRole(this, input::PadRole::Keyboard);
 
     txtName = new QLineEdit(this);
     txtName->setGeometry(8, 8, 240, 24);
-    txtName->setFont(Mincho_Font(11));
+    txtName->setFont(ui::Mincho_Font(11));
 
     cmdEnter = new QPushButton(QStringLiteral("&OK"), this);
     cmdEnter->setGeometry(88, 42, 76, 25);

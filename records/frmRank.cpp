@@ -2,13 +2,15 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QPaintEvent>
 #include <QPointer>
 #include <QTimer>
 
-#include "app/frmMenu.h"
 #include "platform/Platform.h"
 #include "records/Ranking.h"
-#include "records/frmCommon.h"
+#include "ui/Fonts.h"
+#include "ui/Window.h"
 
 namespace glbSystem {
 
@@ -68,15 +70,11 @@ frmRank* Rank_Window() { return g_open; }
 
 frmRank::frmRank() {
     g_open = this;
-    Setup_RecordsWindow(this, QStringLiteral("ランキング"));
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
-    setAutoFillBackground(true);
+    ui::Setup_Window(this, QStringLiteral("ランキング"));
     setFixedSize(kTimeX + kTimeW + 8, RowTop(0) + kRowH + 46);
 
-    const QFont gothic = Gothic_Font();
-    const QFont century = Century_Font();
+    const QFont gothic = ui::Gothic_Font();
+    const QFont century = ui::Century_Font();
     QLabel** titles[] = {&lblPariah, &lbl1st, &lbl2nd, &lbl3rd, &lbl4th, &lbl5th};
     const char16_t* titleTexts[] = {u"最下層民", u"1st", u"2nd", u"3rd", u"4th", u"5th"};
     for (int i = 0; i < 6; ++i)
@@ -104,9 +102,9 @@ frmRank::frmRank() {
 
     const int buttonsY = RowTop(0) + kRowH + 12;
     const int right = kTimeX + kTimeW;
-    cmdRecover = Make_Button(this, QStringLiteral("初期化(&R)"), QStringLiteral("ランキングを初期化します"), QRect(kTitleX, buttonsY, 81, 27));
-    cmdUpdate = Make_Button(this, QStringLiteral("更新(&U)"), QStringLiteral("最新の情報に更新します"), QRect(right - 170, buttonsY, 81, 27));
-    cmdMenu = Make_Button(this, QStringLiteral("戻る(&B)"), QString(), QRect(right - 81, buttonsY, 81, 27));
+    cmdRecover = ui::Make_Button(this, QStringLiteral("初期化(&R)"), QStringLiteral("ランキングを初期化します"), QRect(kTitleX, buttonsY, 81, 27));
+    cmdUpdate = ui::Make_Button(this, QStringLiteral("更新(&U)"), QStringLiteral("最新の情報に更新します"), QRect(right - 170, buttonsY, 81, 27));
+    cmdMenu = ui::Make_Button(this, QStringLiteral("戻る(&B)"), QString(), QRect(right - 81, buttonsY, 81, 27));
     cmdUpdate->setDefault(true);
 
     connect(cmdRecover, &QPushButton::clicked, this, [this] { cmdRecover_Click(); });
@@ -172,6 +170,9 @@ void frmRank::Recover() {
 }
 
 void frmRank::paintEvent(QPaintEvent* event) {
+    // White behind the rows, painted rather than put into the palette: with a palette of its
+    // own, every ranking window would leave its buttons' images in Qt's pixmap cache anew.
+    QPainter(this).fillRect(event->rect(), Qt::white);
     QDialog::paintEvent(event);
     // Every repaint shows the file as it stands now. The reload runs just after the paint, as
     // it may bring up a repair message, which must not open in the middle of painting.
@@ -194,7 +195,7 @@ void frmRank::keyPressEvent(QKeyEvent* event) {
 void frmRank::reject() { cmdMenu_Click(); }
 
 void frmRank::closeEvent(QCloseEvent* event) {
-    Menu()->show();
+    if (onClosed) onClosed();
     event->accept();
 }
 

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <functional>
 #include <array>
 
 namespace glbSystem {
@@ -29,6 +30,9 @@ public:
     void cmdRecover_Click();
     void cmdUpdate_Click() { Update_Rank(); }
     void cmdMenu_Click() { close(); }
+
+    // Called as the window closes, by any way out: the opener shows itself again.
+    std::function<void()> onClosed;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

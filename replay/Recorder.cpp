@@ -3,34 +3,14 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <sys/stat.h>
 
 #include "platform/Random.h"
-#include "platform/RankFile.h"
+#include "platform/SaveFile.h"
 #include "replay/Text.h"
 
 namespace replay {
 
 using namespace platform;
-
-namespace {
-
-// Writes a whole file, empty when it could, why not otherwise. A device or a pipe is written
-// in place and must never be replaced; a file is replaced whole, never left half written.
-std::string Write_File(const std::string& path, const std::string& text) {
-    struct stat st {};
-    if (stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode)) {
-        std::FILE* file = std::fopen(path.c_str(), "wb");
-        if (!file) return std::strerror(errno);
-        int error = std::fwrite(text.data(), 1, text.size(), file) == text.size() ? 0 : errno;
-        if (std::fclose(file) != 0 && !error) error = errno;
-        return error ? std::strerror(error) : std::string();
-    }
-    const int error = Replace_Whole(Link_Target(path), text);
-    return error ? std::strerror(error) : std::string();
-}
-
-} // namespace
 
 uint64_t GameSeed(uint64_t runSeed, uint64_t game) { return runSeed + game; }
 
@@ -110,8 +90,8 @@ void Recorder::GameEnded() {
     if (trace_) trace_->Writer()->Finish(Stop::None);
     CloseTrace();
     if (replayPath_.empty()) return;
-    if (const std::string why = Write_File(replayPath_, Format(replay_)); !why.empty())
-        Warn("cannot write the replay to " + Printable(replayPath_) + ": " + why);
+    if (const int error = Save_File(replayPath_, Format(replay_), OtherFiles::WriteInPlace))
+        Warn("cannot write the replay to " + Printable(replayPath_) + ": " + std::strerror(error));
 }
 
 void Recorder::Warn(std::string message) {

@@ -6,10 +6,10 @@
 #include <set>
 #include <string>
 
-#include "replay/Replay.h"
-#include "replay/Trace.h"
 #include "game/glbMain.h"
 #include "platform/Platform.h"
+#include "replay/Replay.h"
+#include "replay/Trace.h"
 
 namespace replay {
 
@@ -40,6 +40,9 @@ public:
     void WaitUntil(int32_t deadlineMs) override { live_.WaitUntil(deadlineMs); }
     void IdleEvents() override { live_.IdleEvents(); }
     void Beep() override { live_.Beep(); }
+    bool HasFocus() override { return live_.HasFocus(); }
+    bool KeyDownAnywhere(int vk) override { return live_.KeyDownAnywhere(vk); }
+    void SoundEffect(platform::Effect effect) override { live_.SoundEffect(effect); }
     bool KeysSeenEverywhere() override { return live_.KeysSeenEverywhere(); }
     void PressOnce(int vk) override { live_.PressOnce(vk); }
     double Today() override { return live_.Today(); }

@@ -48,6 +48,8 @@ bool Number(std::string_view word, T& value) {
     return ec == std::errc() && ptr == end;
 }
 
+} // namespace
+
 // One line at a time; remembers what a replay needs before its first pass line.
 class Parser {
 public:
@@ -158,8 +160,6 @@ private:
     int64_t lastPass_ = 0;
 };
 
-} // namespace
-
 const char* KeyName(Key key) { return kKeyNames[static_cast<int>(key)]; }
 
 const char* EndingName(Ending ending) { return kEndingNames[static_cast<int>(ending)]; }
@@ -194,21 +194,70 @@ int MaskBit(int vk) {
     return 0;
 }
 
-ParseResult Parse(std::string_view text, Replay& out) {
-    out = Replay{};
-    Parser parser(out);
-    // Editors on other systems add a byte-order mark or end lines in CR LF or CR alone.
-    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) end = text.size();
-        ++parser.line;
-        if (!parser.Line(text.substr(start, end - start))) return parser.result;
-        start = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
+Reader::Reader(Replay& out) : parser_(std::make_unique<Parser>(out)) { out = Replay{}; }
+
+Reader::~Reader() = default;
+
+bool Reader::Fail(std::string message) {
+    failed_ = true;
+    parser_->result = {false, parser_->line + 1, std::move(message)};
+    return false;
+}
+
+bool Reader::Take(std::string_view line) {
+    ++parser_->line;
+    // Editors on other systems add a byte-order mark.
+    if (parser_->line == 1 && line.starts_with("\xEF\xBB\xBF")) line.remove_prefix(3);
+    failed_ = !parser_->Line(line);
+    return !failed_;
+}
+
+bool Reader::Feed(std::string_view bytes) {
+    if (failed_) return false;
+    bytes_ += static_cast<int64_t>(bytes.size());
+    if (bytes_ > kMaxReplayBytes)
+        return Fail("the replay goes on past " + std::to_string(kMaxReplayBytes >> 20) +
+                    " MiB, far longer than any replay");
+    // Lines end in LF, CR LF or CR alone, as editors on other systems write them.
+    if (afterCr_ && !bytes.empty() && bytes[0] == '\n') bytes.remove_prefix(1);
+    if (!bytes.empty()) afterCr_ = false;
+    while (!bytes.empty()) {
+        const size_t end = bytes.find_first_of("\r\n");
+        const size_t length = std::min(end, bytes.size());
+        if (partial_.size() + length > kMaxLineBytes)
+            return Fail("a line of more than " + std::to_string(kMaxLineBytes) + " bytes: not a replay");
+        if (end == std::string_view::npos) {
+            partial_.append(bytes);
+            break;
+        }
+        bool taken;
+        if (partial_.empty()) {
+            taken = Take(bytes.substr(0, end));
+        } else {
+            partial_.append(bytes.substr(0, end));
+            taken = Take(partial_);
+            partial_.clear();
+        }
+        if (!taken) return false;
+        const bool crlf = bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n';
+        afterCr_ = bytes[end] == '\r' && end + 1 == bytes.size();
+        bytes.remove_prefix(end + (crlf ? 2 : 1));
     }
-    if (!parser.Finish()) return parser.result;
+    return true;
+}
+
+ParseResult Reader::Finish() {
+    if (!failed_ && !partial_.empty()) Take(partial_);
+    partial_.clear();
+    if (!failed_ && !parser_->Finish()) failed_ = true;
+    if (failed_) return parser_->result;
     return {true, 0, {}};
+}
+
+ParseResult Parse(std::string_view text, Replay& out) {
+    Reader reader(out);
+    reader.Feed(text);
+    return reader.Finish();
 }
 
 std::string Format(const Replay& r) {

@@ -4,7 +4,9 @@
 // key events with the place they were handled, and the answers to Yes/No boxes; and, in
 // recorded replays, how the game ended, so that a playback can tell it went astray.
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -57,6 +59,40 @@ struct ParseResult {
     bool ok = false;
     int line = 0;  // of the first fault
     std::string message;
+};
+
+// Bounds far beyond any replay a game writes, so that a file that is none (a device, a
+// stream of noise) is refused at once instead of being read whole. A written line is under 50
+// bytes; 4 KiB leaves room for any comment a person adds. A keys line is about 17 bytes:
+// 64 MiB holds one for each of nearly 4,000,000 passes, 27 hours of play at 25 ms a pass
+// with the keys changed on every pass, which no hand does.
+constexpr size_t kMaxLineBytes = 4096;
+constexpr int64_t kMaxReplayBytes = int64_t{64} << 20;
+
+class Parser;
+
+// Reads a replay in pieces as a file gives them: line by line, checked as they come.
+class Reader {
+public:
+    explicit Reader(Replay& out);
+    ~Reader();
+    Reader(const Reader&) = delete;
+    Reader& operator=(const Reader&) = delete;
+
+    // The next bytes; false once a fault is found, or a bound passed.
+    bool Feed(std::string_view bytes);
+    // After the last bytes: whether the whole is a replay, and where it is not.
+    ParseResult Finish();
+
+private:
+    bool Take(std::string_view line);
+    bool Fail(std::string message);
+
+    std::unique_ptr<Parser> parser_;
+    std::string partial_;  // the line begun and not yet ended
+    int64_t bytes_ = 0;
+    bool afterCr_ = false;  // the bytes so far ended in CR: an LF first in the next is its pair
+    bool failed_ = false;
 };
 
 // Accepts a leading UTF-8 byte-order mark and LF, CRLF or CR line ends. Messages show the

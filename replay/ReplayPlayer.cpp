@@ -100,6 +100,10 @@ void ReplayPlayer::Beep() {
     if (live_) live_->Beep();
 }
 
+void ReplayPlayer::SoundEffect(Effect effect) {
+    if (live_) live_->SoundEffect(effect);
+}
+
 double ReplayPlayer::Today() { return live_ ? live_->Today() : 0; }
 
 std::string ReplayPlayer::TimeOfDay() { return live_ ? live_->TimeOfDay() : "0:00:00"; }

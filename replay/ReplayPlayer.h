@@ -4,11 +4,11 @@
 #include <cstdint>
 #include <string>
 
-#include "replay/Replay.h"
-#include "replay/Trace.h"
 #include "game/glbMain.h"
 #include "platform/Platform.h"
 #include "records/Ranking.h"
+#include "replay/Replay.h"
+#include "replay/Trace.h"
 
 namespace replay {
 
@@ -36,6 +36,7 @@ public:
     void WaitUntil(int32_t deadlineMs) override;
     void IdleEvents() override;
     void Beep() override;
+    void SoundEffect(platform::Effect effect) override;
     double Today() override;
     std::string TimeOfDay() override;
 

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cstring>
+#include <unistd.h>
 
 #include "enemies/Blasts.h"
 #include "enemies/Boss.h"
@@ -182,9 +183,20 @@ void TraceWriter::Flush() {
 }
 
 TraceFile::TraceFile(const std::string& path) {
-    file_ = path == "-" ? stdout : std::fopen(path.c_str(), "wb");
+    if (path == "-") {
+        file_ = stdout;
+    } else if (const int error = stream_.Open(path)) {
+        reason_ = std::strerror(error);
+    } else {
+        // Buffered through stdio on a descriptor of its own; the stream keeps its own to finish.
+        const int fd = ::dup(stream_.fd());
+        file_ = fd >= 0 ? ::fdopen(fd, "wb") : nullptr;
+        if (!file_) {
+            reason_ = std::strerror(errno);
+            if (fd >= 0) ::close(fd);
+        }
+    }
     if (file_) writer_ = std::make_unique<TraceWriter>(file_);
-    else reason_ = std::strerror(errno);
 }
 
 TraceFile::~TraceFile() { Close(); }
@@ -198,8 +210,10 @@ bool TraceFile::Close() {
     if (file_ == stdout) {
         if (std::fflush(stdout) != 0 && !error) error = errno;
         if (std::ferror(stdout) && !error) error = EIO;
-    } else if (std::fclose(file_) != 0 && !error) {
-        error = errno;
+    } else {
+        if (std::fclose(file_) != 0 && !error) error = errno;
+        // A trace that did not reach its file whole does not take the old one's place.
+        if (!error) error = stream_.Finish();
     }
     file_ = nullptr;
     if (error) reason_ = std::strerror(error);

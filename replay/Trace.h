@@ -8,8 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "replay/Replay.h"
+#include "platform/SaveFile.h"
 #include "records/Ranking.h"
+#include "replay/Replay.h"
 
 namespace replay {
 
@@ -50,7 +51,8 @@ private:
     int error_ = 0;
 };
 
-// A trace written to a file by name, "-" for standard output.
+// A trace written to a file by name, "-" for standard output. A file is saved as the program
+// saves every file (platform/SaveFile.h): it takes the old one's place only once it is whole.
 class TraceFile {
 public:
     explicit TraceFile(const std::string& path);
@@ -66,6 +68,7 @@ public:
     const std::string& Reason() const { return reason_; }
 
 private:
+    platform::SaveStream stream_;
     std::FILE* file_ = nullptr;
     std::unique_ptr<TraceWriter> writer_;
     std::string reason_;

@@ -66,6 +66,21 @@ check "trace over its own replay by another name" 2 "--trace names the replay fi
   "$program" --headless --replay same.rep --trace ./linked.rep
 cmp -s same.rep "$data/quiet.rep" && ok=yes || ok=no
 result "the refused replay is untouched" $ok "same.rep changed"
+# The ranking is never a trace's or a replay's target, by any name, before or after it exists.
+mkdir ranked && cd ranked
+ln -s Ranking.sav soon.jsonl
+check "trace through a link to a ranking not made yet" 2 "--trace names the ranking file" \
+  "$program" --headless --replay "$data/quiet.rep" --trace soon.jsonl
+printf 'ranking bytes' >Ranking.sav
+ln Ranking.sav hard.jsonl
+ln -s "$PWD/Ranking.sav" soft.rep
+check "trace over the ranking" 2 "--trace names the ranking file" "$program" --headless --replay "$data/quiet.rep" --trace Ranking.sav
+check "trace over the ranking by a hard link" 2 "--trace names the ranking file" \
+  "$program" --headless --replay "$data/quiet.rep" --trace hard.jsonl
+check "replay recorded over the ranking through a link" 2 "--record names the ranking file" "$program" --record soft.rep
+[ "$(cat Ranking.sav)" = "ranking bytes" ] && [ ! -e Ranking.sav.lock ] && ok=yes || ok=no
+result "the ranking is untouched, nothing opened beside it" $ok "$(ls)"
+cd ..
 
 # ---- the end line: checked when there, a desync otherwise ----
 cp "$data/quiet.rep" ended.rep
@@ -103,6 +118,27 @@ printf 'ponigari-replay 1\nseed 1\nconfig 1 1 0 0 1\nranking 0 0 0 0 0 0\nfire\e
 says "control bytes shown escaped" 1 "odd\x1b.rep:5: unknown item 'fire\x1b[31mRED\x00!\xc2\x9b'" "$program" --headless --replay $'odd\e.rep'
 mkdir folder.rep
 says "a folder" 1 "cannot read the replay folder.rep: it is a folder" "$program" --headless --replay folder.rep
+
+# ---- what is no replay is refused at once, never read whole; pipes still play ----
+truncate -s 30G sparse.rep
+refused() {  # what, file, expected message: within seconds, where it used to read until memory ran out
+  says "$1 is refused at once" 1 "$3" timeout 3 "$program" --headless --replay "$2"
+}
+refused /dev/zero /dev/zero "/dev/zero:1: a line of more than 4096 bytes: not a replay"
+refused /dev/urandom /dev/urandom "/dev/urandom:"
+refused "a sparse file of 30 GB" sparse.rep "cannot read the replay sparse.rep: it is far longer than any replay"
+refused "a replay running on into zeros" <(cat "$data/quiet.rep" /dev/zero) ":15: a line of more than 4096 bytes"
+plays_quiet "a replay through a pipe" <(cat "$data/quiet.rep")
+
+# ---- a headless replay that never ends stops at 2,000,000 passes unless --frames asks for more ----
+# A shield renewed every 400 passes keeps the firing ship alive; the end line lies beyond the limit.
+{ printf 'ponigari-replay 1\nseed 7\nconfig 0 0 0 0 1\nranking 0 0 0 0 0 0\nkeys 0 16\n'; seq 400 400 2000000 | awk '{ print "event " $1 " ctrl\nhold " $1 " f9\nhold " $1 " ctrl" }'
+  echo "end 2000050 aborted 0"; } >endless.rep
+says "the headless limit" 4 "endless.rep: stopped after 2000000 passes, the most a headless replay plays unless --frames" \
+  "$program" --headless --replay endless.rep
+# Past the limit to the end line, where the game goes on: a desync shows how far it ran.
+says "--frames beyond the limit" 3 "endless.rep: desync at pass 2000050: the game goes on" \
+  "$program" --headless --replay endless.rep --frames 2000100
 
 echo "$((checks - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]

@@ -33,6 +33,10 @@ paused() {
        -format '%[fx:round(mean*100)]' info:)" -gt 50 ]
 }
 
+viewable() { xwininfo -id "$1" | grep -q IsViewable; }
+unmapped() { xwininfo -id "$1" | grep -q IsUnMapped; }
+running() { ! paused "$1"; }
+
 cd "$play"
 "$program" --seed 4343 --record live.rep --trace live.jsonl >"$out/program.log" 2>&1 &
 game_pid=$!
@@ -43,8 +47,7 @@ active "$menu"
 xdotool keydown Return; sleep 1.5; xdotool keyup Return
 game=$(viewable_window 'ゲーム画面')
 active "$game"
-sleep 0.5
-xwininfo -id "$game" | grep -q IsViewable || fail "the held Enter hid the game it started"
+holds_for 0.5 viewable "$game" || fail "the held Enter hid the game it started"
 
 # Another program takes the focus; what is typed there is not for the game.
 xterm -geometry 40x6+0+0 -T other >"$out/xterm.log" 2>&1 &
@@ -52,26 +55,29 @@ other_pid=$!
 other=$(viewable_window other)
 active "$other"
 xdotool keydown Right space; sleep 1; xdotool keyup Right space
-paused lost || fail "the game did not pause when it lost the focus"
-xdotool windowactivate --sync "$game"; active "$game"; sleep 0.3
-paused back || fail "the game resumed by itself when it got the focus back"
-xdotool key ctrl; sleep 0.5
+wait_until 3 paused lost || fail "the game did not pause when it lost the focus"
+xdotool windowactivate --sync "$game"; active "$game"
+holds_for 0.3 paused back || fail "the game resumed by itself when it got the focus back"
+xdotool key ctrl
+wait_until 3 running resumed || fail "Ctrl did not resume the game"
 
 # Minimised, it pauses too.
-xdotool windowminimize --sync "$game"; sleep 0.5
-wmctrl -i -a "$game"; active "$game"; sleep 0.3
-paused restored || fail "the game did not pause when it was minimised"
-xdotool key ctrl; sleep 0.5
+xdotool windowminimize --sync "$game"
+wait_until 3 unmapped "$game" || fail "the game was not minimised"
+wmctrl -i -a "$game"; active "$game"
+wait_until 3 paused restored || fail "the game did not pause when it was minimised"
+xdotool key ctrl
+wait_until 3 running resumed2 || fail "Ctrl did not resume the game"
 
 # A fresh Enter still hides the game; F12 brings it back from wherever the focus went.
 xdotool key Return
-for _ in $(seq 50); do xwininfo -id "$game" | grep -q IsUnMapped && break; sleep 0.1; done
-xwininfo -id "$game" | grep -q IsUnMapped || fail "a fresh Enter in the game did not hide it"
-xdotool keydown F12; sleep 0.2; xdotool keyup F12
-viewable_window 'ゲーム画面' >/dev/null || fail "F12 did not bring the hidden game back"
+wait_until 5 unmapped "$game" || fail "a fresh Enter in the game did not hide it"
+xdotool keydown F12
+wait_until 5 viewable "$game" || fail "F12 did not bring the hidden game back"
+xdotool keyup F12
 xdotool windowactivate --sync "$game"; active "$game"
 xdotool key Escape
-for _ in $(seq 100); do [ -s live.rep ] && break; sleep 0.1; done
+wait_until 10 test -s live.rep || fail "no replay was written"
 cp live.rep live.jsonl "$out/"
 echo "replay:"; cat live.rep
 grep -q '^keys ' live.rep && fail "keys typed into the other program reached the game"

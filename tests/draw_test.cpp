@@ -20,14 +20,14 @@ protected:
         glbSystem::cfgStar = 0;
         for (auto& star : Star) star.Active = 0;
     }
-    uint32_t PicAt(draw::SpriteId id, int x, int y) {
+    uint32_t PicAt(glbMain::SpriteId id, int x, int y) {
         const auto& pic = draw::Pic(id);
         return pic.Pixels[static_cast<size_t>(y) * pic.Width + x];
     }
     // Every pixel of the frame equals the cleared background except inside the rectangle.
     bool OnlyInside(int x0, int y0, int w, int h, uint32_t background) {
-        for (int y = 0; y < draw::FieldHeight; ++y)
-            for (int x = 0; x < draw::FieldWidth; ++x) {
+        for (int y = 0; y < glbMain::FieldHeight; ++y)
+            for (int x = 0; x < glbMain::FieldWidth; ++x) {
                 const bool inside = x >= x0 && x < x0 + w && y >= y0 && y < y0 + h;
                 if (!inside && Frame.At(x, y) != background) return false;
             }
@@ -39,7 +39,7 @@ protected:
 TEST_F(DrawTest, ShipIsCopiedOntoBlack) {
     draw::Compose_Frame(0);
     for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x) ASSERT_EQ(Frame.At(64 + x, 112 + y), PicAt(draw::picPlayerChar, x, y));
+        for (int x = 0; x < 16; ++x) ASSERT_EQ(Frame.At(64 + x, 112 + y), PicAt(glbMain::picPlayerChar, x, y));
     EXPECT_TRUE(OnlyInside(64, 112, 16, 16, 0xff000000u));
 }
 
@@ -51,8 +51,8 @@ TEST_F(DrawTest, OverlappingSpritesAreOred) {
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x) {
             const int fx = 70 + x, fy = 115 + y;
-            uint32_t want = PicAt(draw::picPoni, x, y);
-            if (fx - 64 < 16 && fy - 112 < 16) want |= PicAt(draw::picPlayerChar, fx - 64, fy - 112);
+            uint32_t want = PicAt(glbMain::picPoni, x, y);
+            if (fx - 64 < 16 && fy - 112 < 16) want |= PicAt(glbMain::picPlayerChar, fx - 64, fy - 112);
             ASSERT_EQ(Frame.At(fx, fy), want) << fx << "," << fy;
         }
 }
@@ -60,7 +60,7 @@ TEST_F(DrawTest, OverlappingSpritesAreOred) {
 TEST_F(DrawTest, FlashColoursTheBackgroundAndAddsRedToSprites) {
     draw::Compose_Frame(255);  // red
     EXPECT_EQ(Frame.At(0, 0), 0xffff0000u);
-    EXPECT_EQ(Frame.At(64 + 8, 112 + 8), PicAt(draw::picPlayerChar, 8, 8) | 0xffff0000u);
+    EXPECT_EQ(Frame.At(64 + 8, 112 + 8), PicAt(glbMain::picPlayerChar, 8, 8) | 0xffff0000u);
     draw::Compose_Frame(16776960);  // cyan
     EXPECT_EQ(Frame.At(319, 239), 0xff00ffffu);
 }
@@ -98,7 +98,7 @@ TEST_F(DrawTest, DestroyedShipAndItsShieldAreNotDrawnButItsShotsAre) {
     BalkanShot[2].Y = 50;
     draw::Compose_Frame(0);
     EXPECT_TRUE(OnlyInside(100, 50, 12, 1, 0xff000000u));
-    EXPECT_EQ(Frame.At(100, 50), PicAt(draw::picPlayer_Balkan, 0, 0));
+    EXPECT_EQ(Frame.At(100, 50), PicAt(glbMain::picPlayer_Balkan, 0, 0));
 }
 
 TEST_F(DrawTest, ShieldSitsOnePixelAroundTheShip) {
@@ -114,7 +114,7 @@ TEST_F(DrawTest, ExplosionCellsFollowTheFrameAndVanishOutsideTheSheet) {
     draw::Compose_Frame(0);
     for (int y = 0; y < 96; y += 7)
         for (int x = 0; x < 96; x += 5)
-            ASSERT_EQ(Frame.At(20 + x, 30 + y), PicAt(draw::picBlast2, 96 + x, 96 + y) | 0xff000000u);
+            ASSERT_EQ(Frame.At(20 + x, 30 + y), PicAt(glbMain::picBlast2, 96 + x, 96 + y) | 0xff000000u);
 
     for (int16_t frame : {int16_t(-2), int16_t(15)}) {  // cells -1 and 16
         blast.Frame = frame;
@@ -128,5 +128,5 @@ TEST_F(DrawTest, ExplosionAtTheCornerIsCut) {
     BlastTable[0] = {-1, 0, -48, -48, 96, 96, 3};  // cell 4
     draw::Compose_Frame(0);
     for (int y = 0; y < 48; y += 3)
-        for (int x = 0; x < 48; x += 3) ASSERT_EQ(Frame.At(x, y), PicAt(draw::picBlast0, 4 * 96 + 48 + x, 48 + y));
+        for (int x = 0; x < 48; x += 3) ASSERT_EQ(Frame.At(x, y), PicAt(glbMain::picBlast0, 4 * 96 + 48 + x, 48 + y));
 }

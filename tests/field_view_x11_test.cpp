@@ -8,17 +8,17 @@
 #include <QScreen>
 #include <QTest>
 
+#include "app/LiveHost.h"
 #include "app/ReplayMode.h"
 #include "game/frmMain.h"
 #include "game/glbMain.h"
-#include "platform/LiveHost.h"
 
 using namespace glbMain;
 
 namespace {
 
 // Nobody is there to answer the end boxes.
-class QuietHost : public platform::LiveHost {
+class QuietHost : public app::LiveHost {
 public:
     int MessageBox(const std::string&, const std::string&, int) override { return platform::IDOK; }
 };
@@ -141,9 +141,9 @@ TEST_P(FieldViewTest, ScreenShowsEveryFrameScaledAndCentred) {
     platform::InstallHost(&host);
     CheckedWindow window(GetParam().replay, GetParam().steps);
     InstallWindow(&window);
-    glbSystem::ReplayRequest request;
+    app::ReplayRequest request;
     request.file = (qEnvironmentVariable("PONIGARI_TEST_DATA") + "/replays/" + GetParam().replay).toStdString();
-    EXPECT_EQ(glbSystem::Play_ReplayFile(request, &host), 0);
+    EXPECT_EQ(app::Play_ReplayFile(request, &host), 0);
     InstallWindow(nullptr);
     platform::InstallHost(nullptr);
     EXPECT_GT(window.checked, 150);

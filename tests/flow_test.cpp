@@ -196,7 +196,7 @@ TEST_F(FlowTest, NoHoldWhileTheShipIsDestroyed) {
 }
 
 TEST_F(FlowTest, HiddenGameNeedsF12ThenCtrl) {
-    glbSystem::Hide_Game();
+    glbMain::Hide_Game();
     int turns = 0;
     host.onEvents = [&] {
         ++turns;

@@ -23,16 +23,18 @@
 
 #include "support/RankFolder.h"
 
-#include "app/Center.h"
-#include "app/Fonts.h"
 #include "app/frmMenu.h"
 #include "game/frmMain.h"
 #include "records/Config.h"
 #include "records/frmConfig.h"
 #include "records/frmGetName.h"
 #include "records/frmRank.h"
+#include "ui/Center.h"
+#include "ui/Fonts.h"
 
+using namespace app;
 using namespace glbSystem;
+using namespace ui;
 
 namespace {
 

@@ -11,12 +11,11 @@
 #include <map>
 #include <sstream>
 
-#include "app/Center.h"
-#include "app/PadKeys.h"
+#include "app/LiveHost.h"
 #include "app/frmMenu.h"
 #include "game/frmMain.h"
-#include "platform/LiveHost.h"
-#include "platform/LivePads.h"
+#include "input/LivePads.h"
+#include "input/PadKeys.h"
 #include "player/Player.h"
 #include "player/Weapons.h"
 #include "records/Config.h"
@@ -24,9 +23,11 @@
 #include "replay/Recorder.h"
 #include "replay/ReplayPlayer.h"
 #include "support/VirtualPad.h"
+#include "ui/Center.h"
 
 using namespace glbMain;
 using namespace platform;
+using namespace input;
 
 namespace {
 
@@ -54,7 +55,7 @@ protected:
         QDir::setCurrent(dir.path());
         ASSERT_TRUE(pad.Attached()) << SDL_GetError();
         host.SetPads(&pads);
-        pads.onButton = glbSystem::Route_PadButton;
+        pads.onButton = input::Route_PadButton;
         recorder.RecordTo(dir.filePath("game.rep").toStdString());
         recorder.TraceTo(dir.filePath("game.jsonl").toStdString());
         InstallHost(&recorder);
@@ -111,7 +112,7 @@ protected:
 
     QTemporaryDir dir;
     QString previous;
-    LiveHost host;
+    app::LiveHost host;
     LivePads pads;
     VirtualPad pad;
     replay::Recorder recorder{host, 7};
@@ -211,12 +212,12 @@ protected:
         PadTest::SetUp();
         InstallHost(&host);
         gameObserver = nullptr;
-        glbSystem::End_Program = [] { ++ended; };
-        glbSystem::Show_Centered(glbSystem::Menu());
+        app::End_Program = [] { ++ended; };
+        ui::Show_Centered(app::Menu());
     }
     void TearDown() override {
-        glbSystem::Menu()->hide();
-        glbSystem::End_Program = nullptr;
+        app::Menu()->hide();
+        app::End_Program = nullptr;
         PadTest::TearDown();
     }
     static inline int ended = 0;
@@ -224,7 +225,7 @@ protected:
 
 TEST_F(PadMenuTest, TheDpadWalksTheMenuAndTheFaceButtonsAnswerItsWindows) {
     using B = SDL_GameControllerButton;
-    glbSystem::frmMenu* menu = glbSystem::Menu();
+    app::frmMenu* menu = app::Menu();
     std::vector<Steps::Step> steps;
     // A virtual button held for less than one read of the controllers is never seen.
     const std::map<B, PadButton> seen = {{SDL_CONTROLLER_BUTTON_DPAD_LEFT, PadLeft}, {SDL_CONTROLLER_BUTTON_DPAD_UP, PadUp},

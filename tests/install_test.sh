@@ -53,6 +53,7 @@ check "launcher in bin" test -x "$sys/bin/ponigari"
 check "program in libexec" test -x "$sys/libexec/ponigari/ponigari"
 check "stage music" test -s "$sys/share/ponigari/music/迎撃戦.wav"
 check "boss music" test -s "$sys/share/ponigari/music/ボス戦.wav"
+check "the eleven sound effects" test "$(find "$sys/share/ponigari/music/effects" -name '*.wav' -size +1k | wc -l)" -eq 11
 for size in 16 32 48 64 128 256; do
   icon="$sys/share/icons/hicolor/${size}x${size}/apps/$app.png"
   check "icon of $size pixels" test "$(identify -format '%wx%h' "$icon" 2>/dev/null)" = "${size}x${size}"

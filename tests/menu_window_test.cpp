@@ -4,12 +4,14 @@
 
 #include "support/GameFixture.h"
 
-#include "app/Center.h"
 #include "app/frmMenu.h"
 #include "game/Keys.h"
 #include "game/frmMain.h"
+#include "ui/Center.h"
 
+using namespace app;
 using namespace glbSystem;
+using namespace ui;
 using namespace platform;
 
 class MenuTest : public GameFixture {

@@ -7,24 +7,33 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include "platform/LiveHost.h"
+#include "app/LiveHost.h"
 
+using namespace app;
 using namespace platform;
 
 namespace {
 
-// Shows a box and lets `act` deal with it once it is open; returns the answer.
+// Shows a box and lets `act` deal with it once it is open; returns the answer. The box is
+// looked for until it shows, and whatever happens to the checks, it is answered: a test that
+// fails never leaves a box waiting for the suite's time-out.
 int Answer(int buttons, const std::function<void(QMessageBox*)>& act, QStringList* captions = nullptr) {
     LiveHost host;
-    QTimer::singleShot(0, [&] {
+    QMessageBox::Icon icon = QMessageBox::Information;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+        if (!box) return;
+        watch.stop();
+        icon = box->icon();
         if (captions)
             for (QAbstractButton* b : box->buttons()) *captions << b->text();
         act(box);
     });
-    return host.MessageBox("本当に初期化しますか？\r\n", "再確認", buttons);
+    watch.start(0);
+    const int answer = host.MessageBox("本当に初期化しますか？\r\n", "再確認", buttons);
+    EXPECT_EQ(icon, QMessageBox::NoIcon);
+    return answer;
 }
 
 void CloseBox(QMessageBox* box) { box->close(); }

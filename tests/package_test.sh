@@ -24,7 +24,7 @@ check() {  # what is checked, then the command that must succeed
 version=$("$program" --version | awk '{print $2}')
 rm -f "$build"/ponigari_*.deb
 env -u MAKEFLAGS -u MFLAGS make -s -C "$source_dir" deb BUILD="$build" >"$out/make.log" 2>&1 || { cat "$out/make.log"; exit 1; }
-deb="$build/ponigari_${version}_amd64.deb"
+deb="$build/ponigari_${version}_$(dpkg --print-architecture).deb"
 [ -f "$deb" ] || { echo "no $deb; make deb wrote: $(cat "$out/make.log")"; exit 1; }
 ls -l "$deb" >"$out/size.txt"
 
@@ -44,6 +44,9 @@ expected=$(
     usr/share/ponigari/music/ボス戦.wav "usr/share/applications/$app.desktop" "usr/share/metainfo/$app.metainfo.xml" \
     usr/share/man/man6/ponigari.6.gz usr/share/doc/ponigari/copyright usr/share/doc/ponigari/changelog.gz
   for size in 16 32 48 64 128 256; do echo "usr/share/icons/hicolor/${size}x${size}/apps/$app.png"; done
+  for effect in balkan sonic laser poni boss_hit boss_down rocket shield ship_down item bomb; do
+    echo "usr/share/ponigari/music/effects/$effect.wav"
+  done
 )
 check "exactly the game's files" diff <(sort <<<"$expected") "$out/files.txt"
 

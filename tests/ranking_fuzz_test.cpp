@@ -99,7 +99,7 @@ class RankingFuzzTest : public RankFolder {};
 
 TEST_F(RankingFuzzTest, RandomFilesLoadAndShowSafely) {
     Maker make(20240611);
-    Open_Rank();
+    Open_Rank({});
     frmRank* window = Rank_Window();
     ASSERT_TRUE(window);
     int repaired = 0, sound = 0;

@@ -12,7 +12,7 @@
 
 #include "support/RankFolder.h"
 
-#include "app/frmMenu.h"
+#include "ui/Window.h"
 #include "records/Config.h"
 #include "records/Register.h"
 #include "records/Windows.h"
@@ -86,25 +86,24 @@ protected:
     void SetUp() override {
         RankFolder::SetUp();
         Default_Config();
-        Menu()->hide();
+        backAtOpener = 0;
     }
     void TearDown() override {
         host.onEvents = nullptr;
         host.onBox = nullptr;
         if (frmRank* w = Rank_Window()) w->close();
         if (frmConfig* w = Config_Window()) w->close();
-        Menu()->hide();
         Flush();
         RankFolder::TearDown();
     }
     frmRank* OpenRank() {
-        Open_Rank();
+        Open_Rank([this] { ++backAtOpener; });
         EXPECT_TRUE(Rank_Window() && Rank_Window()->isVisible());
         Settle();
         return Rank_Window();
     }
     frmConfig* OpenConfig() {
-        Open_Config();
+        Open_Config([this] { ++backAtOpener; });
         Settle();
         return Config_Window();
     }
@@ -135,9 +134,11 @@ protected:
     void ExpectBackAtTheMenu(const QPointer<QWidget>& window) {
         Flush();
         EXPECT_TRUE(window.isNull()) << "the window is released";
-        EXPECT_TRUE(Menu()->isVisible());
-        Menu()->hide();
+        EXPECT_EQ(backAtOpener, 1) << "the opener is told once";
+        backAtOpener = 0;
     }
+    // How often a window told its opener that it closed.
+    int backAtOpener = 0;
 };
 
 // ---- ranking window ----
@@ -279,6 +280,23 @@ TEST_F(RecordsWindowsTest, BackButtonEscAndCloseBoxReturnToTheMenu) {
         leave(w.data());
         ExpectBackAtTheMenu(w.data());
     }
+}
+
+// Qt's style keeps the pictures of buttons and icons under their palette's and icon's keys: a
+// ranking window after every game must find those of the last one, or memory grows by game.
+TEST_F(RecordsWindowsTest, EveryRankingWindowIsWhiteAndReusesThePicturesOfTheLast) {
+    qint64 key = 0;
+    for (int i = 0; i < 2; ++i) {
+        QPointer<frmRank> w = OpenRank();
+        EXPECT_EQ(w->grab().toImage().pixelColor(w->width() / 2, 4), QColor(Qt::white));
+        if (i == 1) {
+            EXPECT_EQ(w->cmdMenu->palette().cacheKey(), key);
+        }
+        key = w->cmdMenu->palette().cacheKey();
+        w->close();
+        Flush();
+    }
+    EXPECT_EQ(ui::Window_Icon().cacheKey(), ui::Window_Icon().cacheKey());
 }
 
 // ---- settings dialog ----

@@ -12,11 +12,11 @@
 #include "enemies/Boss.h"
 #include "enemies/Waves.h"
 #include "game/Keys.h"
-#include "replay/Recorder.h"
-#include "replay/ReplayPlayer.h"
 #include "player/Player.h"
 #include "player/Stars.h"
 #include "player/Weapons.h"
+#include "replay/Recorder.h"
+#include "replay/ReplayPlayer.h"
 #include "support/GameFixture.h"
 
 using namespace glbMain;
@@ -122,6 +122,25 @@ TEST(ReplayFileTest, ReadsAByteOrderMarkCrLineEndsAndTheEndLine) {
     EXPECT_EQ(Format(r), text);
 }
 
+TEST(ReplayFileTest, ReadInPiecesOfAnySizeItIsTheSameReplay) {
+    // Every line end of every kind, and the mark, split between two pieces somewhere; the
+    // fault at the end must be found on the same line.
+    const std::string text = "\xEF\xBB\xBFponigari-replay 1\r\nseed 7\rconfig 1 1 0 0 1\n\r\nranking 0 0 0 0 0 0\r"
+                             "keys 3 1\r\n\r\n# a comment\r\rkeys 2 1";
+    Replay whole;
+    const ParseResult once = Parse(text, whole);
+    ASSERT_EQ(once.line, 10);
+    for (size_t piece = 1; piece <= 4; ++piece) {
+        Replay r;
+        Reader reader(r);
+        for (size_t at = 0; at < text.size(); at += piece) reader.Feed(std::string_view(text).substr(at, piece));
+        const ParseResult result = reader.Finish();
+        EXPECT_EQ(result.line, once.line) << piece;
+        EXPECT_EQ(result.message, once.message) << piece;
+        EXPECT_EQ(Format(r), Format(whole)) << piece;
+    }
+}
+
 TEST(ReplayFileTest, WritesPassesInOrderAndWhatHappensWithinAPassInItsOrder) {
     Replay r;
     r.seed = 12345678901234567;
@@ -173,6 +192,8 @@ TEST(ReplayFileTest, MalformedReplaysNameTheirFirstBadLine) {
         {head + "end 9 aborted 2147483648\n", 5, "bad score '2147483648'"},
         {head + "end 9 aborted 0\n#\nkeys 9 1\n", 7, "'keys' after the end line"},
         {head + "end 9 aborted 0\nend 9 aborted 0\n", 6, "'end' after the end line"},
+        {head + "# " + std::string(4094, 'x') + "\n" + std::string(4097, ' ') + "\n", 6, "line of more than 4096 bytes"},
+        {head + std::string(kMaxReplayBytes, '\n'), 1, "the replay goes on past 64 MiB"},
         {head + std::string("k\x1b[2J\0\xff\xc2\x85\xe3\x81\xbd 1 1\n", 17), 5,
          "unknown item 'k\\x1b[2J\\x00\\xff\\xc2\\x85ぽ'"},
     };

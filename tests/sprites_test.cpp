@@ -12,7 +12,7 @@ namespace {
 
 using draw::Pic;
 using draw::Picture;
-using draw::SpriteId;
+using glbMain::SpriteId;
 
 uint32_t Rgb(const Picture& p, int x, int y) { return p.Pixels[static_cast<size_t>(y) * p.Width + x] & 0xffffffu; }
 
@@ -35,9 +35,9 @@ Sum CellSum(const Picture& p, int cell) {
 TEST(Sprites, AllLoadAtTheirSizes) {
     std::string error;
     ASSERT_TRUE(draw::Load_Sprites(&error)) << error;
-    for (int id = 0; id < draw::SpriteCount; ++id) {
-        EXPECT_EQ(Pic(SpriteId(id)).Width, draw::kSprite[id].Width) << draw::kSprite[id].file;
-        EXPECT_EQ(Pic(SpriteId(id)).Height, draw::kSprite[id].Height) << draw::kSprite[id].file;
+    for (int id = 0; id < glbMain::SpriteCount; ++id) {
+        EXPECT_EQ(Pic(SpriteId(id)).Width, glbMain::kSprite[id].Width) << glbMain::kSprite[id].file;
+        EXPECT_EQ(Pic(SpriteId(id)).Height, glbMain::kSprite[id].Height) << glbMain::kSprite[id].file;
     }
 }
 
@@ -45,38 +45,38 @@ TEST(Sprites, SolidShotsAreOneColourThroughout) {
     const struct {
         SpriteId id;
         uint32_t rgb;
-    } solids[] = {{draw::picPlayer_Balkan, 0xffff00}, {draw::picPlayer_Sonic, 0x00ffff},
-                  {draw::picPlayer_Laser, 0xff0000}, {draw::picEnemy_Balkan, 0x00ff00}};
+    } solids[] = {{glbMain::picPlayer_Balkan, 0xffff00}, {glbMain::picPlayer_Sonic, 0x00ffff},
+                  {glbMain::picPlayer_Laser, 0xff0000}, {glbMain::picEnemy_Balkan, 0x00ff00}};
     for (const auto& s : solids) {
         const Picture& p = Pic(s.id);
         int wrong = 0;
         for (int y = 0; y < p.Height; ++y)
             for (int x = 0; x < p.Width; ++x) wrong += Rgb(p, x, y) != s.rgb;
-        EXPECT_EQ(wrong, 0) << draw::kSprite[s.id].file;
+        EXPECT_EQ(wrong, 0) << glbMain::kSprite[s.id].file;
     }
 }
 
 TEST(Sprites, DrawnPicturesSitOnBlackAndAreNotEmpty) {
-    for (int id = 0; id < draw::SpriteCount; ++id) {
-        if (id == draw::picPlayer_Balkan || id == draw::picPlayer_Sonic || id == draw::picPlayer_Laser ||
-            id == draw::picEnemy_Balkan)
+    for (int id = 0; id < glbMain::SpriteCount; ++id) {
+        if (id == glbMain::picPlayer_Balkan || id == glbMain::picPlayer_Sonic || id == glbMain::picPlayer_Laser ||
+            id == glbMain::picEnemy_Balkan)
             continue;
         const Picture& p = Pic(SpriteId(id));
         ASSERT_GT(p.Width, 0);
-        EXPECT_EQ(Rgb(p, 0, 0), 0u) << draw::kSprite[id].file;
-        EXPECT_EQ(Rgb(p, p.Width - 1, 0), 0u) << draw::kSprite[id].file;
-        EXPECT_EQ(Rgb(p, 0, p.Height - 1), 0u) << draw::kSprite[id].file;
-        EXPECT_EQ(Rgb(p, p.Width - 1, p.Height - 1), 0u) << draw::kSprite[id].file;
+        EXPECT_EQ(Rgb(p, 0, 0), 0u) << glbMain::kSprite[id].file;
+        EXPECT_EQ(Rgb(p, p.Width - 1, 0), 0u) << glbMain::kSprite[id].file;
+        EXPECT_EQ(Rgb(p, 0, p.Height - 1), 0u) << glbMain::kSprite[id].file;
+        EXPECT_EQ(Rgb(p, p.Width - 1, p.Height - 1), 0u) << glbMain::kSprite[id].file;
         int lit = 0;
         for (uint32_t px : p.Pixels) lit += (px & 0xffffffu) != 0;
-        EXPECT_GT(lit, p.Width * p.Height / 20) << draw::kSprite[id].file;
+        EXPECT_GT(lit, p.Width * p.Height / 20) << glbMain::kSprite[id].file;
     }
 }
 
 // The shield is drawn one pixel up and left of the ship and ORed on it: it must not tint it.
 TEST(Sprites, ShieldRingLeavesTheShipUntouched) {
-    const Picture& ship = Pic(draw::picPlayerChar);
-    const Picture& ring = Pic(draw::picPlayer_Shield);
+    const Picture& ship = Pic(glbMain::picPlayerChar);
+    const Picture& ring = Pic(glbMain::picPlayer_Shield);
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x)
             if (Rgb(ship, x, y) != 0) {
@@ -87,7 +87,7 @@ TEST(Sprites, ShieldRingLeavesTheShipUntouched) {
 
 TEST(Sprites, ExplosionsStayInsideTheirCells) {
     for (int sheet = 0; sheet < 5; ++sheet) {
-        const Picture& p = Pic(draw::BlastSprite(sheet));
+        const Picture& p = Pic(glbMain::BlastSprite(sheet));
         for (int cell = 0; cell < 16; ++cell) {
             const int ox = (cell % 8) * 96, oy = (cell / 8) * 96;
             int bleeding = 0;
@@ -103,7 +103,7 @@ TEST(Sprites, ExplosionsStayInsideTheirCells) {
 
 TEST(Sprites, ExplosionsFlareUpThenFadeAlmostToNothing) {
     for (int sheet = 0; sheet < 5; ++sheet) {
-        const Picture& p = Pic(draw::BlastSprite(sheet));
+        const Picture& p = Pic(glbMain::BlastSprite(sheet));
         double peak = 0;
         int peakCell = 0;
         for (int cell = 0; cell < 16; ++cell)
@@ -121,7 +121,7 @@ TEST(Sprites, ExplosionSheetsDifferInColour) {
     for (int sheet = 0; sheet < 5; ++sheet) {
         Sum s;
         for (int cell = 2; cell < 10; ++cell) {
-            const Sum c = CellSum(Pic(draw::BlastSprite(sheet)), cell);
+            const Sum c = CellSum(Pic(glbMain::BlastSprite(sheet)), cell);
             s.r += c.r, s.g += c.g, s.b += c.b;
         }
         hue[sheet][0] = s.r / s.Total(), hue[sheet][1] = s.g / s.Total(), hue[sheet][2] = s.b / s.Total();

@@ -4,7 +4,7 @@
 # (`make deb`), `install-deps.sh` with no argument everything, the tests' tools as well.
 set -euo pipefail
 run_packages=(
-  g++ cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev libx11-dev
+  g++ cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev libx11-dev libxcb1-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good  # decoding and playing the wave files
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-urw-base35  # the faces the windows ask for
   fcitx5-frontend-qt6  # Japanese names typed with Fcitx 5
@@ -17,6 +17,7 @@ test_packages=(
   xvfb xdotool x11-utils imagemagick  # the real program under a private X server
   desktop-file-utils appstream man-db lintian  # checks of the menu entry, manual page, package
   openbox wmctrl xterm  # a desktop for the window tests: window manager, its remote, another program
+  pulseaudio pulseaudio-utils  # a sound server with a null sink, and its recorder, for the sound test
 )
 case ${1:-all} in
   run) packages=("${run_packages[@]}") ;;

@@ -11,6 +11,7 @@
 #include "platform/Random.h"
 #include "platform/ScriptedHost.h"
 #include "records/Config.h"
+#include "records/Ranking.h"
 
 using namespace platform;
 

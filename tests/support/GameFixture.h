@@ -8,9 +8,10 @@
 #include "game/GameWindow.h"
 #include "game/glbMain.h"
 #include "platform/Random.h"
-#include "platform/Types.h"
 #include "platform/ScriptedHost.h"
+#include "platform/Types.h"
 #include "records/Config.h"
+#include "records/Ranking.h"
 
 class GameFixture : public ::testing::Test {
 protected:

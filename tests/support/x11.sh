@@ -2,6 +2,8 @@
 #   start_xvfb WxH          a private X server on a display Xvfb picks itself (other tests run
 #                           servers of their own); sets DISPLAY and xvfb_pid
 #   viewable_window NAME    waits for the viewable window with exactly this name, prints its id
+#   wait_until S CMD...     runs CMD until it succeeds, for S seconds at most; fails after that
+#   holds_for S CMD...      CMD keeps succeeding for S seconds (a thing that must not change)
 # The X clients the scripts call (xdotool, xwininfo, xprop, xdpyinfo, import) are patient once
 # this is sourced; see x_patiently.
 
@@ -49,4 +51,22 @@ viewable_window() {
   done
   echo "no window named $1" >&2
   return 1
+}
+
+wait_until() {
+  local end=$((SECONDS + ${1%.*} + 1))
+  shift
+  until "$@"; do
+    [ "$SECONDS" -lt "$end" ] || return 1
+    sleep 0.05
+  done
+}
+
+holds_for() {
+  local until_ms=$(($(date +%s%3N) + $(awk "BEGIN { print int($1 * 1000) }")))
+  shift
+  while [ "$(date +%s%3N)" -lt "$until_ms" ]; do
+    "$@" || return 1
+    sleep 0.05
+  done
 }

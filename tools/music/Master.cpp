@@ -87,8 +87,10 @@ Levels Master(Stereo& mix) {
         mix.l[n - 1 - i] *= w;
         mix.r[n - 1 - i] *= w;
     }
-    return {Db(Peak(mix)), Db(Rms(mix)), static_cast<double>(n) / kRate};
+    return Measure(mix);
 }
+
+Levels Measure(const Stereo& mix) { return {Db(Peak(mix)), Db(Rms(mix)), static_cast<double>(mix.Frames()) / kRate}; }
 
 bool WriteWave(const Stereo& mix, const std::string& path) {
     const std::string temporary = path + ".part";

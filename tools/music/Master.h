@@ -10,6 +10,9 @@ struct Levels {
     double peakDb = 0, rmsDb = 0, seconds = 0;
 };
 
+// Peak and RMS of a mix, and its length.
+Levels Measure(const Stereo& mix);
+
 // Removes DC, sets the level (RMS near -16 dBFS, peaks bent under -1.5 dBFS) and rounds the
 // very first and last milliseconds so the loop point never clicks.
 Levels Master(Stereo& mix);

@@ -23,22 +23,6 @@ double Blep(double t, double dt) {
     return 0.0;
 }
 
-// Zero-mean pulse, high for `duty` of the period, swinging over a span of 2.
-double Pulse(double t, double dt, double duty) {
-    double v = (t < duty ? 1.0 : 0.0) - duty;
-    v += 0.5 * Blep(t, dt);
-    double fall = t - duty;
-    if (fall < 0.0) fall += 1.0;
-    v -= 0.5 * Blep(fall, dt);
-    return 2.0 * v;
-}
-
-// Sixteen levels like the old sound chips: the steps give the bass its grit.
-double Triangle(double t) {
-    const double v = t < 0.5 ? 4.0 * t - 1.0 : 3.0 - 4.0 * t;
-    return std::round((v + 1.0) * 7.5) / 7.5 - 1.0;
-}
-
 double Envelope(const Instrument& ins, double tau, double held) {
     auto level = [&ins](double x) {
         if (x < ins.attack) return x / ins.attack;
@@ -50,26 +34,6 @@ double Envelope(const Instrument& ins, double tau, double held) {
     const double r = tau - held;
     return r >= ins.release ? 0.0 : level(held) * (1.0 - r / ins.release);
 }
-
-// The chip's noise: a 15-bit shift register clocked at its own rate.
-class Lfsr {
-public:
-    explicit Lfsr(double clockHz) : step_(clockHz / kRate) {}
-    double Next() {
-        phase_ += step_;
-        while (phase_ >= 1.0) {
-            phase_ -= 1.0;
-            const unsigned bit = (reg_ ^ (reg_ >> 1)) & 1u;
-            reg_ = static_cast<uint16_t>((reg_ >> 1) | (bit << 14));
-        }
-        return (reg_ & 1u) ? 1.0 : -1.0;
-    }
-
-private:
-    uint16_t reg_ = 1;
-    double phase_ = 0.0;
-    double step_;
-};
 
 struct DrumShape {
     double seconds;     // how long to render
@@ -94,6 +58,30 @@ DrumShape ShapeOf(Drum drum) {
 }
 
 } // namespace
+
+double Pulse(double t, double dt, double duty) {
+    double v = (t < duty ? 1.0 : 0.0) - duty;
+    v += 0.5 * Blep(t, dt);
+    double fall = t - duty;
+    if (fall < 0.0) fall += 1.0;
+    v -= 0.5 * Blep(fall, dt);
+    return 2.0 * v;
+}
+
+double Triangle(double t) {
+    const double v = t < 0.5 ? 4.0 * t - 1.0 : 3.0 - 4.0 * t;
+    return std::round((v + 1.0) * 7.5) / 7.5 - 1.0;
+}
+
+double Lfsr::Next() {
+    phase_ += step_;
+    while (phase_ >= 1.0) {
+        phase_ -= 1.0;
+        const unsigned bit = (reg_ ^ (reg_ >> 1)) & 1u;
+        reg_ = static_cast<uint16_t>((reg_ >> 1) | (bit << 14));
+    }
+    return (reg_ & 1u) ? 1.0 : -1.0;
+}
 
 double MidiToHz(int midi) { return 440.0 * std::pow(2.0, (midi - 69) / 12.0); }
 

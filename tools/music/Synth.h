@@ -2,6 +2,7 @@
 // A small chip-style synthesizer: band-limited pulses, a stepped triangle, LFSR noise drums,
 // all mixed into one stereo float buffer.
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 namespace music {
@@ -38,5 +39,24 @@ enum class Drum { Kick, Snare, Hat, SoftHat, OpenHat, Crash };
 void RenderDrum(Stereo& out, Drum drum, double start, double gain);
 
 double MidiToHz(int midi);
+
+// The raw voices, for the sound effects: phase t in [0, 1), dt the phase step per sample.
+// A zero-mean pulse, high for `duty` of the period, swinging over a span of 2.
+double Pulse(double t, double dt, double duty);
+// Sixteen levels like the old sound chips: the steps give the bass its grit.
+double Triangle(double t);
+
+// The chip's noise: a 15-bit shift register clocked at its own rate, ±1.
+class Lfsr {
+public:
+    explicit Lfsr(double clockHz) : step_(clockHz / kRate) {}
+    void SetClock(double clockHz) { step_ = clockHz / kRate; }
+    double Next();
+
+private:
+    uint16_t reg_ = 1;
+    double phase_ = 0.0;
+    double step_;
+};
 
 } // namespace music

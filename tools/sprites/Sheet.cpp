@@ -4,7 +4,7 @@
 #include "Canvas.h"
 
 #include "draw/FrameImage.h"
-#include "draw/SpriteSizes.h"
+#include "state/Field.h"
 
 #include <algorithm>
 #include <random>
@@ -26,6 +26,7 @@ void OrBlit(QImage& dst, const QImage& src, int dx, int dy, int scale = 1, QRect
 
 QImage MockField(const std::vector<QImage>& s) {
     using namespace draw;
+    using namespace glbMain;
     QImage f = Blank(FieldWidth, FieldHeight);
     std::mt19937 rng(5);
     for (int i = 0; i < 64; ++i) {
@@ -51,7 +52,7 @@ QImage MockField(const std::vector<QImage>& s) {
 } // namespace
 
 QImage ContactSheet(const std::vector<QImage>& s) {
-    using namespace draw;
+    using namespace glbMain;
     const int smalls[] = {picPlayerChar, picPlayer_Shield, picItem0, picItem1, picItem2, picItem3, picItem4,
                           picItem5, picItem6, picPoni, picBoss_Rocket, picBoss_01, picPlayer_Balkan,
                           picEnemy_Balkan};

@@ -2,7 +2,7 @@
 // contact sheet docs/sprites.png. Not part of the game's build steps; run it by hand.
 #include "Art.h"
 
-#include "draw/SpriteSizes.h"
+#include "state/Field.h"
 
 #include <QDir>
 #include <QImage>
@@ -12,7 +12,7 @@
 namespace {
 
 QImage Draw(int id) {
-    using namespace draw;
+    using namespace glbMain;
     if (id >= picItem0 && id <= picItem6) return art::DrawItem(id - picItem0);
     if (id >= picBlast0 && id <= picBlast4) return art::DrawBlastSheet(id - picBlast0);
     const SpriteSize& size = kSprite[id];
@@ -44,8 +44,8 @@ int main(int argc, char** argv) {
 
     bool ok = true;
     std::vector<QImage> sprites;
-    for (int id = 0; id < draw::SpriteCount; ++id) {
-        const draw::SpriteSize& want = draw::kSprite[id];
+    for (int id = 0; id < glbMain::SpriteCount; ++id) {
+        const glbMain::SpriteSize& want = glbMain::kSprite[id];
         QImage img = Draw(id);
         if (img.width() != want.Width || img.height() != want.Height) {
             std::fprintf(stderr, "%s drawn at the wrong size\n", want.file);

@@ -1,8 +1,0 @@
-#pragma once
-// Qt key codes to the virtual-key codes the game speaks.
-namespace platform {
-
-// 0 for keys the game has no use for.
-int VirtualKeyFromQt(int qtKey);
-
-} // namespace platform
