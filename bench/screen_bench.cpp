@@ -13,6 +13,7 @@
 #include <cstring>
 #include <ctime>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -26,10 +27,6 @@
 #include "player/Player.h"
 #include "records/Config.h"
 #include "records/Ranking.h"
-
-// After Qt: Xlib's macros clash with its names.
-#include <X11/Xatom.h>
-#include <X11/Xlib.h>
 
 namespace {
 
@@ -46,19 +43,16 @@ double CpuSeconds(pid_t pid) {
     std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
     std::string line;
     std::getline(stat, line);
-    // The fields after the command's name, which may hold spaces, in parentheses.
+    // After the command's name (which may hold spaces) come the state, the 3rd field, on to
+    // utime and stime, the 14th and 15th.
     const size_t close = line.rfind(')');
     if (close == std::string::npos) return 0;
-    std::vector<std::string> fields;
-    size_t at = close + 2;
-    while (at < line.size()) {
-        const size_t end = std::min(line.find(' ', at), line.size());
-        fields.push_back(line.substr(at, end - at));
-        at = end + 1;
-    }
-    if (fields.size() < 13) return 0;
-    // utime and stime: the 14th and 15th fields of the line, the 12th and 13th after the name.
-    return (std::stod(fields[11]) + std::stod(fields[12])) / static_cast<double>(sysconf(_SC_CLK_TCK));
+    std::istringstream fields(line.substr(close + 1));
+    std::string skip;
+    for (int field = 3; field < 14; ++field) fields >> skip;
+    double user = 0, system = 0;
+    fields >> user >> system;
+    return (user + system) / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
 pid_t Spawn(const std::vector<std::string>& argv, int keepFd = -1) {
@@ -103,20 +97,9 @@ struct Desktop {
         if (number.empty()) return false;
         setenv("DISPLAY", (":" + number).c_str(), 1);
         manager = Spawn({"openbox", "--sm-disable"});
-        // Ready once openbox has told the root window it manages the screen.
+        // Ready once openbox answers as the window manager.
         for (int i = 0; i < 100; ++i) {
-            if (Display* d = XOpenDisplay(nullptr)) {
-                const Atom check = XInternAtom(d, "_NET_SUPPORTING_WM_CHECK", False);
-                Atom type;
-                int format;
-                unsigned long items = 0, left;
-                unsigned char* data = nullptr;
-                XGetWindowProperty(d, DefaultRootWindow(d), check, 0, 1, False, XA_WINDOW, &type, &format, &items,
-                                   &left, &data);
-                if (data) XFree(data);
-                XCloseDisplay(d);
-                if (items == 1) return true;
-            }
+            if (std::system("wmctrl -m >/dev/null 2>&1") == 0) return true;
             usleep(100000);
         }
         return false;
@@ -217,7 +200,7 @@ int main(int argc, char** argv) {
     int runs = 3, afterMs = 1000;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--runs") == 0 && i + 1 < argc) runs = std::max(1, std::atoi(argv[++i]));
-        else if (std::strcmp(argv[i], "--after") == 0 && i + 1 < argc) afterMs = std::max(0, std::atoi(argv[++i]) * 1000);
+        else if (std::strcmp(argv[i], "--after") == 0 && i + 1 < argc) afterMs = std::atoi(argv[++i]) * 1000;
         else sizes.push_back(argv[i]);
     }
     if (sizes.empty()) sizes.push_back("3840x2160");

@@ -1,7 +1,8 @@
 #pragma once
 // The field as the game window shows it: the last frame presented, scaled by the largest
-// whole number that fits and centred on black. A new frame repaints only the blocks that
-// changed, so a full screen costs what moves on it rather than its size.
+// whole number that fits and centred on black. On a large field a new frame repaints only the
+// blocks that changed, so a full screen costs what moves on it rather than its size; a small
+// one is repainted whole, which costs less there.
 #include <QImage>
 #include <QRect>
 #include <QRegion>
@@ -24,7 +25,7 @@ public:
     // pixel ratio: each game pixel a whole square of device pixels.
     static QRectF Placement(QSize size, qreal ratio);
     // Keeps the frame as the one shown and tells the parts of such a window that now differ
-    // from what it shows, in its own pixels.
+    // from what it showed, in its own pixels.
     QRegion Take(const draw::FrameImage& frame, QSize size, qreal ratio);
     // Paints the region of such a window from the frame last taken.
     void Paint(QPainter& painter, const QRegion& region, QSize size, qreal ratio) const;
