@@ -88,7 +88,7 @@ records_windows() {  # scale: the menu, the ranking window and the settings dial
   shot 'ランキング' "$((564 * s))x$((220 * s))" "ranking-x$s.png" &&
     check "Esc on the ranking brings the menu back" press_until "$window" Escape viewable 'ぽに狩り'
   check "Alt+C opens the settings at scale $s" press_until "$menu" alt+c viewable 'コンフィグ'
-  shot 'コンフィグ' "$((320 * s))x$((122 * s))" "config-x$s.png" &&
+  shot 'コンフィグ' "$((320 * s))x$((157 * s))" "config-x$s.png" &&
     check "Esc on the settings brings the menu back" press_until "$window" Escape viewable 'ぽに狩り'
   stop
 }
