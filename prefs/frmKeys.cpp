@@ -35,7 +35,8 @@ QSlider* MakeSlider(QWidget* parent, QLabel* level, const QRect& place) {
     slider->setRange(0, 100);
     slider->setSingleStep(5);
     slider->setPageStep(10);
-    QObject::connect(slider, &QSlider::valueChanged, level, [level](int value) { level->setText(QStringLiteral("%1 %").arg(value)); });
+    QObject::connect(slider, &QSlider::valueChanged, level,
+                     [level](int value) { level->setText(QStringLiteral("%1 %").arg(value)); });
     return slider;
 }
 
@@ -226,7 +227,8 @@ void frmKeys::cmdOK_Click() {
     Apply_Preferences(chosen);
     const QString path = Preferences_File();
     if (const int error = Save_Preferences(path, chosen))
-        platform::MsgBox(QStringLiteral("設定を「%1」に保存できませんでした（%2）。\r\nこの設定はプログラムを終了するまでの間だけ使われます。")
+        platform::MsgBox(QStringLiteral("設定を「%1」に保存できませんでした（%2）。\r\n"
+                                        "この設定はプログラムを終了するまでの間だけ使われます。")
                              .arg(path, QString::fromLocal8Bit(std::strerror(error)))
                              .toStdString(),
                          platform::MB_OK, "Error !!");
