@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QWidget>
 #include <bitset>
+#include <functional>
 
 #include "game/GameWindow.h"
 
@@ -57,6 +58,8 @@ public:
     void SetPauseVisible(bool visible) override;
     void Unload() override;
     frmMain* form() const { return form_; }
+    // Called with every fresh window before it shows: a replay's window dresses itself here.
+    std::function<void(frmMain&)> onLoad;
 
 private:
     frmMain* form_ = nullptr;
