@@ -110,7 +110,10 @@ bool ReplayWatch::eventFilter(QObject* watched, QEvent* event) {
         auto* key = static_cast<QKeyEvent*>(event);
         // F still switches full screen; no other key reaches the game.
         if (key->key() == Qt::Key_F) return false;
-        if (event->type() != QEvent::ShortcutOverride && !key->isAutoRepeat())
+        // The Ctrl the game window sends itself when the focus goes pauses a game, not the
+        // watching: a replay watched beside other work plays on.
+        const bool focusGone = !event->spontaneous() && !QApplication::activeWindow();
+        if (event->type() != QEvent::ShortcutOverride && !key->isAutoRepeat() && !focusGone)
             Key(key->key(), event->type() == QEvent::KeyPress);
         return true;
     }
