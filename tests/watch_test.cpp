@@ -1,12 +1,10 @@
-// Watching kept replays: picking a ranking row and its リプレイ button, the watching window's
-// title, mark and keys, the viewer's pace, and a replay whose playback parts from its end line,
-// with real windows on the offscreen platform and real files in a temporary folder.
+// Watching kept replays: the ranking window's picked row and its リプレイ button, the watching
+// window's keys, the viewer's pace, and a replay whose playback parts from its end line, with
+// real windows on the offscreen platform and real files in a temporary folder.
 #include <QLabel>
-#include <QPointer>
 #include <QTest>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 
 #include "app/Watch.h"
 #include "game/frmMain.h"
@@ -20,27 +18,6 @@
 using namespace glbSystem;
 using namespace platform;
 
-namespace {
-
-std::string DataReplay(const std::string& name) {
-    const char* dir = std::getenv("PONIGARI_TEST_DATA");
-    std::ifstream in(std::string(dir ? dir : "tests/data") + "/replays/" + name, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void Settle() {
-    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
-}
-
-QPoint RowPoint(const frmRank* w, int row) { return w->lblScore[row]->geometry().center(); }
-
-// The judge replay, a game over after 237 passes with 0 points, with its end line as given.
-std::string Judge(const std::string& endLine) { return DataReplay("judge.rep") + endLine + "\n"; }
-
-} // namespace
-
 class WatchTest : public RankFolder {
 protected:
     void SetUp() override {
@@ -48,200 +25,130 @@ protected:
         Default_Config();
         glbMain::InstallWindow(&window);
         Show_Replay = &app::Watch_Kept_Replay;
-        // Rows 1 and 2 and the bottom row; rows 2 and 0 have kept replays.
         std::array<Slot, 6> rows{};
         rows[1] = UsedSlot(900, 0, 0, "One");
         rows[2] = UsedSlot(500, 0, 0, "Two");
         rows[0] = UsedSlot(0, 0, 0, "Low");
         WriteFile(FileBytes(rows));
         Load_Rank();
+        // Rows 2 and 0 have replays: a game over after 237 passes, with the end line given.
         ASSERT_TRUE(QDir().mkdir(QStringLiteral("replays")));
-        Keep("2024-03-05_070809_gameover_500.rpl", Judge("end 237 gameover 0"), RankData[2]);
-        Keep("2024-03-05_070900_gameover_0.rpl", Judge("end 237 gameover 0"), RankData[0]);
+        for (const int row : {2, 0}) {
+            const std::string name = "2024-03-05_07080" + std::to_string(row) + "_gameover_0.rpl";
+            std::ofstream("replays/" + name) << std::ifstream(std::string(std::getenv("PONIGARI_TEST_DATA")) +
+                                                               "/replays/judge.rep").rdbuf();
+            ASSERT_TRUE(Link_Replay(RankData[row], name));
+        }
+        Open_Rank([] {});
+        rank = Rank_Window();
     }
     void TearDown() override {
-        if (frmRank* w = Rank_Window()) w->close();
+        if (Rank_Window()) Rank_Window()->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         Show_Replay = nullptr;
         glbMain::InstallWindow(nullptr);
         RankFolder::TearDown();
     }
-    static void Keep(const std::string& name, const std::string& text, const RankRecord& row) {
-        std::ofstream("replays/" + name, std::ios::binary) << text;
-        ASSERT_TRUE(Link_Replay(row, name));
-    }
-    frmRank* OpenRank() {
-        Open_Rank([] {});
-        Settle();
-        return Rank_Window();
-    }
+    void Pick(int row) { QTest::mouseClick(rank, Qt::LeftButton, {}, rank->lblScore[row]->geometry().center()); }
 
     glbMain::LiveGameWindow window;
+    frmRank* rank = nullptr;
 };
 
 TEST_F(WatchTest, RowsArePickedByMouseAndArrowsAndOnlyThoseWithAReplayCanBeWatched) {
-    frmRank* w = OpenRank();
     // The described controls stay where they were; the new button has a row of its own below.
-    EXPECT_EQ(w->cmdRecover->geometry(), QRect(8, 186, 81, 27));
-    EXPECT_EQ(w->cmdMenu->geometry(), QRect(475, 186, 81, 27));
-    EXPECT_EQ(w->cmdReplay->geometry(), QRect(8, 221, 81, 27));
-    EXPECT_EQ(w->size(), QSize(564, 255));
-    EXPECT_EQ(w->cmdReplay->text(), QStringLiteral("リプレイ(&P)"));
-    EXPECT_TRUE(w->cmdUpdate->isDefault());
+    EXPECT_EQ(rank->cmdMenu->geometry(), QRect(475, 186, 81, 27));
+    EXPECT_EQ(rank->cmdReplay->geometry(), QRect(8, 221, 81, 27));
+    EXPECT_EQ(rank->size(), QSize(564, 255));
+    EXPECT_FALSE(rank->cmdReplay->isEnabled());
+    const QPoint band = rank->lblScore[2]->geometry().center() + QPoint(0, 9);
+    const QColor unmarked = rank->grab().toImage().pixelColor(band);
+    Pick(2);
+    EXPECT_TRUE(rank->cmdReplay->isEnabled());
+    EXPECT_NE(rank->grab().toImage().pixelColor(band), unmarked) << "the picked row is marked";
 
-    EXPECT_EQ(w->Picked(), -1);
-    EXPECT_FALSE(w->cmdReplay->isEnabled());
-    const QColor unmarked = w->grab().toImage().pixelColor(RowPoint(w, 2) + QPoint(0, 9));
-    QTest::mouseClick(w, Qt::LeftButton, {}, RowPoint(w, 2));
-    EXPECT_EQ(w->Picked(), 2);
-    EXPECT_TRUE(w->cmdReplay->isEnabled());
-    EXPECT_NE(w->grab().toImage().pixelColor(RowPoint(w, 2) + QPoint(0, 9)), unmarked) << "the picked row is marked";
-
-    // The arrows walk the rows as they stand, the bottom row last, whichever button has the focus.
-    w->cmdUpdate->setFocus();
+    // The arrows walk the rows top to bottom, whichever button has the focus.
     const struct { Qt::Key key; int row; bool watchable; } steps[] = {
-        {Qt::Key_Up, 1, false},   {Qt::Key_Up, 1, false},  {Qt::Key_Down, 2, true}, {Qt::Key_Down, 3, false},
-        {Qt::Key_Down, 4, false}, {Qt::Key_Down, 5, false}, {Qt::Key_Down, 0, true}, {Qt::Key_Down, 0, true},
+        {Qt::Key_Up, 1, false},   {Qt::Key_Up, 1, false},   {Qt::Key_Down, 2, true},  {Qt::Key_Down, 3, false},
+        {Qt::Key_Down, 4, false}, {Qt::Key_Down, 5, false}, {Qt::Key_Down, 0, true},
     };
     for (const auto& step : steps) {
-        QTest::keyClick(w->cmdUpdate, step.key);
-        EXPECT_EQ(w->Picked(), step.row);
-        EXPECT_EQ(w->cmdReplay->isEnabled(), step.watchable) << "row " << step.row;
+        QTest::keyClick(rank->cmdUpdate, step.key);
+        EXPECT_EQ(rank->Picked(), step.row);
+        EXPECT_EQ(rank->cmdReplay->isEnabled(), step.watchable) << "row " << step.row;
     }
-    EXPECT_EQ(QApplication::focusWidget(), w->cmdUpdate);
-
-    // A replay file the player deleted leaves its row without one.
-    QFile::remove(QStringLiteral("replays/2024-03-05_070900_gameover_0.rpl"));
-    w->Update_Rank();
-    EXPECT_FALSE(w->cmdReplay->isEnabled());
+    // A replay the player deleted leaves its row without one.
+    QFile::remove(QStringLiteral("replays/2024-03-05_070800_gameover_0.rpl"));
+    rank->Update_Rank();
+    EXPECT_FALSE(rank->cmdReplay->isEnabled());
 }
 
-TEST_F(WatchTest, AReplayPlaysInTheWatchingWindowAndLeavesRankingSettingsAndReplaysAlone) {
-    frmRank* w = OpenRank();
-    QTest::mouseClick(w, Qt::LeftButton, {}, RowPoint(w, 2));
+TEST_F(WatchTest, AReplayThatPartsFromItsEndLineSaysWhereAndLeavesRankingAndSettingsAlone) {
+    std::ofstream("replays/2024-03-05_070802_gameover_0.rpl", std::ios::app) << "end 237 clear 500\n";
     const std::string ranking = ReadFile();
-    const QStringList replays = QDir(QStringLiteral("replays")).entryList(QDir::Files);
-    QString title, mark;
-    bool rankingShown = true;
+    cfgStar = 0;
+    QString title;
     host.onBox = [&](const ShownBox&) {
-        if (!window.form()) return;
-        title = window.form()->windowTitle();
-        for (const QLabel* label : window.form()->findChildren<QLabel*>())
-            if (label->isVisibleTo(window.form()) && label->text().startsWith(QStringLiteral("REPLAY"))) mark = label->text();
-        rankingShown = w->isVisible();
+        if (window.form()) title = window.form()->windowTitle();
     };
-    w->cmdReplay->click();
-    EXPECT_EQ(title, QStringLiteral("リプレイ"));
-    EXPECT_EQ(mark, QStringLiteral("REPLAY"));
-    EXPECT_FALSE(rankingShown) << "the game window takes the ranking window's place";
+    Pick(2);
+    rank->cmdReplay->click();
     std::string titles;
     for (const ShownBox& box : host.boxes) titles += box.title + " ";
-    EXPECT_EQ(titles, "審判 GAME OVER SCORE ") << "the game's own boxes, and no other";
-    EXPECT_TRUE(w->isVisible()) << "back in the ranking window";
+    EXPECT_EQ(titles, "審判 GAME OVER SCORE Error !! ") << "the game's own boxes, then the one that tells";
+    EXPECT_EQ(title, QStringLiteral("リプレイ"));
+    EXPECT_NE(host.boxes.back().prompt.find("記録：クリア、スコア 500（237 フレーム）\r\n"
+                                            "再生：ゲームオーバー、スコア 0（237 フレーム）\r\n\r\n"
+                                            "237 フレーム目で記録と分かれました。"),
+              std::string::npos)
+        << host.boxes.back().prompt;
+    // The program goes on, in the ranking window as it was.
+    EXPECT_TRUE(rank->isVisible());
     EXPECT_EQ(ReadFile(), ranking);
-    EXPECT_EQ(QDir(QStringLiteral("replays")).entryList(QDir::Files), replays);
     EXPECT_EQ(RankData[3].Used, 0) << "the replay's ranking rows are not the player's";
-    EXPECT_EQ(cfgLimiter, -1);
+    EXPECT_EQ(cfgStar, 0) << "nor its settings";
     EXPECT_EQ(&CurrentHost(), &host);
 }
 
-TEST_F(WatchTest, AReplayThatPartsFromItsEndLineShowsWhereAndTheProgramGoesOn) {
-    const struct { const char* what; std::string text; std::vector<std::string> said; } cases[] = {
-        {"an edited end line", Judge("end 237 clear 500"),
-         {"記録：クリア、スコア 500（237 フレーム）\r\n再生：ゲームオーバー、スコア 0（237 フレーム）",
-          "237 フレーム目で記録と分かれました。"}},
-        {"an end line of a longer game", Judge("end 900 gameover 0"),
-         {"記録：ゲームオーバー、スコア 0（900 フレーム）", "237 フレーム目で記録と分かれました。"}},
-        {"no replay at all", "ponigari-replay 1\nseed x\n", {"リプレイを読み込めませんでした。", ":2: seed takes"}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        std::ofstream("replays/2024-03-05_070900_gameover_0.rpl", std::ios::binary) << c.text;
-        frmRank* w = OpenRank();
-        QTest::mouseClick(w, Qt::LeftButton, {}, RowPoint(w, 0));
-        host.boxes.clear();
-        w->cmdReplay->click();
-        ASSERT_FALSE(host.boxes.empty());
-        const ShownBox& box = host.boxes.back();
-        EXPECT_EQ(box.title, "Error !!");
-        EXPECT_EQ(box.buttons, MB_OK);
-        for (const std::string& words : c.said) EXPECT_NE(box.prompt.find(words), std::string::npos) << box.prompt;
-        EXPECT_TRUE(w->isVisible());
-        EXPECT_EQ(RankData[0].Used, -1);
-        // The ranking window still answers.
-        QTest::keyClick(w->cmdUpdate, Qt::Key_Up);
-        EXPECT_EQ(w->Picked(), 5);
-        w->cmdMenu->click();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_EQ(Rank_Window(), nullptr);
-    }
-}
-
-// What each key does in the watching window: only the watching keys do anything.
-TEST_F(WatchTest, TheWatchingKeysSteerTheWatchingAndNoKeyReachesTheGame) {
+// Only the watching keys do anything in the watching window; no key reaches the game.
+TEST_F(WatchTest, TheWatchingKeysSteerTheWatching) {
     app::ReplayWatch watch(host);
     window.Load();
     glbMain::frmMain* form = window.form();
-    EXPECT_EQ(form->windowTitle(), QStringLiteral("リプレイ"));
-    const app::WatchHost& pace = watch.Host();
-    const auto mark = [form] {
-        for (const QLabel* label : form->findChildren<QLabel*>())
-            if (label->text().startsWith(QStringLiteral("REPLAY"))) return label->text();
-        return QString();
-    };
+    const auto mark = [form] { return form->findChildren<QLabel*>().back()->text().toStdString(); };
     glbMain::gameHidden = glbMain::gamePaused = 0;
-    const struct { Qt::Key key; bool press; bool paused, fast; const char* mark; } steps[] = {
-        {Qt::Key_Control, true, true, false, "REPLAY ||"}, {Qt::Key_Control, false, true, false, "REPLAY ||"},
-        {Qt::Key_Control, true, false, false, "REPLAY"},   {Qt::Key_V, true, false, true, "REPLAY x4"},
-        {Qt::Key_V, false, false, false, "REPLAY"},        {Qt::Key_Return, true, false, false, "REPLAY"},
-        {Qt::Key_Space, true, false, false, "REPLAY"},     {Qt::Key_F7, false, false, false, "REPLAY"},
+    const struct { Qt::Key key; bool press, paused, fast; const char* mark; } steps[] = {
+        {Qt::Key_Control, true, true, false, "REPLAY ||"}, {Qt::Key_Control, true, false, false, "REPLAY"},
+        {Qt::Key_V, true, false, true, "REPLAY x4"},       {Qt::Key_V, false, false, false, "REPLAY"},
+        {Qt::Key_Return, true, false, false, "REPLAY"},
     };
     for (const auto& step : steps) {
-        if (step.press) QTest::keyPress(form, step.key);
-        else QTest::keyRelease(form, step.key);
-        EXPECT_EQ(pace.Paused(), step.paused) << step.key;
-        EXPECT_EQ(pace.Fast(), step.fast) << step.key;
-        EXPECT_EQ(mark(), QString::fromLatin1(step.mark)) << step.key;
+        step.press ? QTest::keyPress(form, step.key) : QTest::keyRelease(form, step.key);
+        EXPECT_EQ(watch.Host().Paused(), step.paused);
+        EXPECT_EQ(watch.Host().Fast(), step.fast);
+        EXPECT_EQ(mark(), step.mark);
     }
-    EXPECT_EQ(glbMain::gameHidden, 0) << "Enter never hid the game";
-    EXPECT_EQ(glbMain::gamePaused, 0) << "Ctrl never paused the game";
-    EXPECT_FALSE(pace.Stopping());
+    EXPECT_EQ(glbMain::gameHidden + glbMain::gamePaused, 0) << "Enter and Ctrl never reached the game";
     form->close();
-    EXPECT_TRUE(pace.Stopping()) << "the close box stops the watching";
-    window.Unload();
+    EXPECT_TRUE(watch.Host().Stopping()) << "the close box stops the watching";
 }
 
 TEST_F(WatchTest, TheViewersClockStandsStillWhilePausedAndRunsFourTimesAsFastWithV) {
-    host.clock = 1000;
     app::WatchHost pace(host);
     const int32_t start = pace.TimeMs();
-    const struct { void (*change)(app::WatchHost&); int32_t realStep, watched; } steps[] = {
-        {[](app::WatchHost&) {}, 100, 100},
-        {[](app::WatchHost& p) { p.SetFast(true); }, 100, 500},
-        {[](app::WatchHost& p) { p.SetPaused(true); }, 1000, 500},
-        {[](app::WatchHost& p) { p.SetPaused(false); }, 50, 700},
-        {[](app::WatchHost& p) { p.SetFast(false); }, 100, 800},
-    };
-    for (const auto& step : steps) {
-        step.change(pace);
-        host.clock += step.realStep;
-        EXPECT_EQ(pace.TimeMs() - start, step.watched);
-    }
-    // A 25 ms frame at four times the pace is over in 7 ms of the player's time (rounded up).
+    pace.SetFast(true);
+    host.clock += 100;
+    pace.SetPaused(true);
+    host.clock += 1000;
+    pace.SetPaused(false);
+    pace.SetFast(false);
+    host.clock += 50;
+    EXPECT_EQ(pace.TimeMs() - start, 450);
+    // A 25 ms frame at four times the pace is over in 7 ms of the player's time.
     pace.SetFast(true);
     const int32_t real = host.clock;
     pace.WaitUntil(pace.TimeMs() + 25);
     EXPECT_EQ(host.clock - real, 7);
-
-    // A paused watch waits in the event loop until Ctrl comes again.
-    pace.SetPaused(true);
-    int turns = 0;
-    host.onEvents = [&] {
-        if (++turns == 3) pace.SetPaused(false);
-    };
-    pace.DoEvents();
-    EXPECT_EQ(turns, 3);
-    host.onEvents = nullptr;
     pace.Stop();
     EXPECT_THROW(pace.DoEvents(), replay::Stopped);
 }
