@@ -42,9 +42,9 @@ bool LiveHost::KeyHeld(int vk) {
     if (pressedOnce_.erase(vk)) return true;
     const bool held = (pads_ && pads_->HeldNow(vk)) || (x11_->Valid() ? x11_->Held(vk) : tracked_.count(vk) != 0);
     // Keys typed into another program, or buttons pressed while it has the focus, are not for
-    // the game; F12 is, as it is the way back to a hidden game. The focus is asked last: most
-    // polls find their key up.
-    return held && (vk == VK_F12 || HasFocus());
+    // the game; F12 is, as it is the way back to a hidden game. The focus is the one seen at
+    // the last event pass, the one the pause follows too: the two never disagree for a pass.
+    return held && (vk == VK_F12 || focus_);
 }
 
 bool LiveHost::eventFilter(QObject* watched, QEvent* event) {
@@ -92,7 +92,15 @@ void LiveHost::SoundEffect(Effect effect) {
 
 void LiveHost::SetEffects(std::unique_ptr<LiveEffects> effects) { effects_ = std::move(effects); }
 
-void LiveHost::DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void LiveHost::SampleFocus() {
+    focus_ = HasFocus();
+    if (onFocusSampled) onFocusSampled(focus_);
+}
+
+void LiveHost::DoEvents() {
+    SampleFocus();
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
 void LiveHost::WaitUntil(int32_t deadlineMs) {
     // The deadline is a whole millisecond of the clock; aim at its very start, so that a
@@ -120,6 +128,8 @@ void LiveHost::IdleEvents() {
     wakeUp_.start(10);
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     wakeUp_.stop();
+    // The hold ends with a key of the game window: the next pass sees the focus it came with.
+    SampleFocus();
 }
 
 bool LiveHost::KeysSeenEverywhere() {

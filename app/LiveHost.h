@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
+#include <functional>
 #include <memory>
 #include <set>
 
@@ -46,6 +47,9 @@ public:
     void SetEffects(std::unique_ptr<platform::LiveEffects> effects);
     // Game controllers hold keys too.
     void SetPads(input::LivePads* pads) { pads_ = pads; }
+    // Hears the focus once per pass, at the event pass between two passes (and after each wait
+    // of the pause hold): the same moment the polled keys take it from for the next pass.
+    std::function<void(bool focus)> onFocusSampled;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -61,6 +65,9 @@ private:
     // window system offers no global key map (Wayland, offscreen).
     std::set<int> tracked_;
     std::set<int> pressedOnce_;
+    bool focus_ = false;
+
+    void SampleFocus();
 };
 
 } // namespace app

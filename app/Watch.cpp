@@ -112,7 +112,7 @@ bool ReplayWatch::eventFilter(QObject* watched, QEvent* event) {
         if (key->key() == Qt::Key_F) return false;
         // The Ctrl the game window sends itself when the focus goes pauses a game, not the
         // watching: a replay watched beside other work plays on.
-        const bool focusGone = !event->spontaneous() && !QApplication::activeWindow();
+        const bool focusGone = !event->spontaneous() && !live_.HasFocus();
         if (event->type() != QEvent::ShortcutOverride && !key->isAutoRepeat() && !focusGone)
             Key(key->key(), event->type() == QEvent::KeyPress);
         return true;

@@ -158,6 +158,7 @@ int main(int argc, char** argv) {
     }
     glbMain::LiveGameWindow window;
     glbMain::InstallWindow(&window);
+    host.onFocusSampled = [&window](bool focus) { window.Focus_Sampled(focus); };
 
     if (replaying) {
         const int code = app::Play_ReplayFile(replayRequest, &host);
@@ -179,6 +180,7 @@ int main(int argc, char** argv) {
     app::Main(seed);
     const int code = QApplication::exec();
     glbMain::gameObserver = nullptr;
+    host.onFocusSampled = nullptr;
     platform::InstallHost(&host);
     glbMain::InstallWindow(nullptr);
     // A replay or trace that was asked for and lost fails the run.

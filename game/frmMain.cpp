@@ -7,6 +7,7 @@
 #include <QShortcut>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "game/Keys.h"
 #include "game/glbMain.h"
@@ -147,20 +148,10 @@ void frmMain::changeEvent(QEvent* event) {
     // A game hidden by minimising comes back from the task bar: that counts as F12.
     if (event->type() == QEvent::WindowStateChange && !isMinimized() && gameHidden)
         platform::CurrentHost().PressOnce(platform::VK_F12);
-    // The keyboard went to another program (a box of our own taking it does not count), or
-    // the window was minimised.
     const bool focusLost = (event->type() == QEvent::ActivationChange && !QApplication::activeWindow()) ||
                            (event->type() == QEvent::WindowStateChange && isMinimized());
     if (focusLost) {
         heldAtFocus_.reset();
-        // Paused as by a Ctrl press, and sent as one: a replay in this window ignores it as it
-        // ignores the keyboard, and a recording keeps it as the Ctrl it is.
-        if (Focus_LossPauses()) {
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_Control, Qt::NoModifier);
-            QKeyEvent release(QEvent::KeyRelease, Qt::Key_Control, Qt::NoModifier);
-            QCoreApplication::sendEvent(this, &press);
-            QCoreApplication::sendEvent(this, &release);
-        }
     } else if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         for (const int vk : {platform::VK_RETURN, platform::VK_CONTROL, platform::VK_ESCAPE, platform::VK_F7,
                              platform::VK_F8, platform::VK_F9, platform::VK_F10, platform::VK_F11})
@@ -169,11 +160,32 @@ void frmMain::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
+void frmMain::Pause_For_Focus_Loss() {
+    // Paused as by a Ctrl press, and sent as one: a replay in this window ignores it as it
+    // ignores the keyboard, and a recording keeps it as the Ctrl it is.
+    if (!Focus_LossPauses()) return;
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Control, Qt::NoModifier);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Control, Qt::NoModifier);
+    QCoreApplication::sendEvent(this, &press);
+    QCoreApplication::sendEvent(this, &release);
+}
+
 LiveGameWindow::~LiveGameWindow() { delete form_; }
+
+void LiveGameWindow::Focus_Sampled(bool focus) {
+    if (!form_) return;
+    // A minimised window has lost the keyboard even where the window system names no other.
+    focus = focus && !form_->isMinimized();
+    // The keyboard went to another program (a box of our own taking it does not count): only a
+    // window that had it can lose it, so a window not yet focused at its start never pauses.
+    if (focus) hadFocus_ = true;
+    else if (std::exchange(hadFocus_, false)) form_->Pause_For_Focus_Loss();
+}
 
 void LiveGameWindow::Load() {
     delete form_;
     form_ = new frmMain();
+    hadFocus_ = false;
     caption_.clear();
     Resize_Client(form_, glbMain::FieldWidth, glbMain::FieldHeight);
     ui::Center_Object(form_);

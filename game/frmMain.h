@@ -20,6 +20,8 @@ public:
     frmMain();
     void Show_Frame(const draw::FrameImage& frame);
     QLabel* lblPause;
+    // The keyboard went elsewhere: a running game pauses, as by a Ctrl press.
+    void Pause_For_Focus_Loss();
 
 private:
     // Where the field is drawn, in the window's own (device-independent) pixels.
@@ -58,11 +60,14 @@ public:
     void SetPauseVisible(bool visible) override;
     void Unload() override;
     frmMain* form() const { return form_; }
+    // The focus as the live host saw it at an event pass: a running game that lost it pauses.
+    void Focus_Sampled(bool focus);
     // Called with every fresh window before it shows: a replay's window dresses itself here.
     std::function<void(frmMain&)> onLoad;
 
 private:
     frmMain* form_ = nullptr;
+    bool hadFocus_ = false;
     std::string caption_;  // what the label shows, so an unchanged score costs nothing
 };
 

@@ -14,7 +14,11 @@ constexpr int kSearchMs = 250;
 
 LivePads::LivePads() {
     pads_.onChange = [this](PadButton button, bool down) {
-        if (onButton && platform::CurrentHost().HasFocus()) onButton(button, down);
+        // A press counts only while a window of the game has the focus, and its release goes
+        // with it wherever the focus is by then: the two reach the game as a pair or not at all.
+        if (down) heard_[button] = platform::CurrentHost().HasFocus();
+        if (onButton && heard_[button]) onButton(button, down);
+        if (!down) heard_[button] = false;
     };
     if (!pads_.Running()) return;
     connect(&timer_, &QTimer::timeout, this, [this] { Poll(); });

@@ -3,6 +3,7 @@
 // them through LiveHost; the rest (Start, and the menus and boxes) hears them as key presses.
 #include <QObject>
 #include <QTimer>
+#include <bitset>
 #include <functional>
 
 #include "input/SdlGamepads.h"
@@ -27,6 +28,7 @@ private:
 
     SdlGamepads pads_;
     QTimer timer_;
+    std::bitset<PadButtonCount> heard_;  // pressed while the game had the focus, not released yet
 };
 
 } // namespace input

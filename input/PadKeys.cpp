@@ -3,8 +3,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QTimer>
 #include <QWindow>
+#include <array>
 #include <cstdlib>
 
 #include "platform/Platform.h"
@@ -62,7 +64,11 @@ int PadGameKey(PadButton button) {
 void Set_PadRole(QWidget* window, PadRole role) { window->setProperty(kRoleProperty, static_cast<int>(role)); }
 
 void Route_PadButton(PadButton button, bool down) {
-    QWidget* focus = Key_Target();
+    // A release goes where its press went, so that the window hears the pair even when the
+    // focus moved in between (a window that is gone hears neither again).
+    static std::array<QPointer<QWidget>, PadButtonCount> pressedOn;
+    QWidget* focus = down ? Key_Target() : pressedOn[button].data();
+    pressedOn[button] = down ? focus : nullptr;
     if (!focus) return;
     QWidget* window = focus->window();
     switch (Role(window)) {

@@ -34,12 +34,13 @@ bool X11KeyMap::Held(int vk) const {
     return down(keycodes_[vk]) || down(twins_[vk]);
 }
 
-unsigned long X11FocusWindow(void* display) {
-    if (!display) return 0;
+X11Focus X11FocusWindow(void* display) {
+    if (!display) return {};
     Window focus = None;
     int revert = 0;
     XGetInputFocus(static_cast<Display*>(display), &focus, &revert);
-    return focus == PointerRoot ? 0 : focus;
+    if (focus == PointerRoot) return {};
+    return {true, focus};
 }
 
 } // namespace input

@@ -18,8 +18,11 @@ private:
     std::array<unsigned char, 256> twins_{};    // a second key that counts the same, as right Ctrl
 };
 
-// The window that has the X server's keyboard focus, as the server sees it this moment;
-// 0 for none, or when the focus follows the pointer.
-unsigned long X11FocusWindow(void* display);
+// Who has the X server's keyboard focus this moment, as the server sees it.
+struct X11Focus {
+    bool known = false;        // false without a display, or where the focus follows the pointer
+    unsigned long window = 0;  // 0: no window has it
+};
+X11Focus X11FocusWindow(void* display);
 
 } // namespace input

@@ -18,14 +18,14 @@ std::chrono::milliseconds DisplayRetryPause(int retry) {
     return std::chrono::milliseconds(std::min(10 << std::min(retry, 8), 250));
 }
 
-bool ConnectPatiently(const std::function<bool()>& connect, const std::string& socketPath) {
+bool ConnectPatiently(const std::function<bool()>& connect, const std::string& socketPath, const RetryPause& pause) {
     for (int retry = 0;; ++retry) {
         errno = 0;
         if (connect()) return true;
         const bool passing = errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR ||
                              (!socketPath.empty() && access(socketPath.c_str(), F_OK) == 0);
         if (!passing || retry == kDisplayRetries) return false;
-        std::this_thread::sleep_for(DisplayRetryPause(retry));
+        pause(DisplayRetryPause(retry));
     }
 }
 

@@ -16,10 +16,13 @@ namespace platform {
 constexpr int kDisplayRetries = 10;
 std::chrono::milliseconds DisplayRetryPause(int retry);
 
-// Calls connect until it succeeds (true) or fails in a way that is not passing (false).
-// A failure passes when errno is EAGAIN or EINTR, or when socketPath names a file that is
-// there (a refused connection to a server still starting or busy).
-bool ConnectPatiently(const std::function<bool()>& connect, const std::string& socketPath);
+// Calls connect until it succeeds (true) or fails in a way that is not passing (false),
+// waiting with `pause` between attempts. A failure passes when errno is EAGAIN or EINTR, or
+// when socketPath names a file that is there (a refused connection to a server still starting
+// or busy).
+using RetryPause = std::function<void(std::chrono::milliseconds)>;
+bool ConnectPatiently(const std::function<bool()>& connect, const std::string& socketPath,
+                      const RetryPause& pause = [](std::chrono::milliseconds ms) { std::this_thread::sleep_for(ms); });
 
 // The local socket of an X display name (":1", ":1.0", "unix:1"); empty for a remote one.
 std::string X11SocketPath(const std::string& display);

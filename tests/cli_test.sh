@@ -66,6 +66,21 @@ check "trace over its own replay by another name" 2 "--trace names the replay fi
   "$program" --headless --replay same.rep --trace ./linked.rep
 cmp -s same.rep "$data/quiet.rep" && ok=yes || ok=no
 result "the refused replay is untouched" $ok "same.rep changed"
+# The ranking is never a trace's or a replay's target, by any name, before or after it exists.
+mkdir ranked && cd ranked
+ln -s Ranking.sav soon.jsonl
+check "trace through a link to a ranking not made yet" 2 "--trace names the ranking file" \
+  "$program" --headless --replay "$data/quiet.rep" --trace soon.jsonl
+printf 'ranking bytes' >Ranking.sav
+ln Ranking.sav hard.jsonl
+ln -s "$PWD/Ranking.sav" soft.rep
+check "trace over the ranking" 2 "--trace names the ranking file" "$program" --headless --replay "$data/quiet.rep" --trace Ranking.sav
+check "trace over the ranking by a hard link" 2 "--trace names the ranking file" \
+  "$program" --headless --replay "$data/quiet.rep" --trace hard.jsonl
+check "replay recorded over the ranking through a link" 2 "--record names the ranking file" "$program" --record soft.rep
+[ "$(cat Ranking.sav)" = "ranking bytes" ] && [ ! -e Ranking.sav.lock ] && ok=yes || ok=no
+result "the ranking is untouched, nothing opened beside it" $ok "$(ls)"
+cd ..
 
 # ---- the end line: checked when there, a desync otherwise ----
 cp "$data/quiet.rep" ended.rep
