@@ -7,7 +7,9 @@
 #include "platform/Platform.h"
 #include "records/Ranking.h"
 #include "records/Register.h"
+#include "records/ReplayLinks.h"
 #include "records/Windows.h"
+#include "replay/Kept.h"
 #include "ui/Center.h"
 #include "ui/Fonts.h"
 #include "ui/Window.h"
@@ -71,7 +73,9 @@ void frmMenu::cmdStart_Click() {
         show();
         return;
     }
-    if (glbSystem::Register_Rank(result)) glbSystem::Save_Rank();
+    // The row the result takes knows the game's kept replay.
+    if (glbSystem::Register_Rank(result) && glbSystem::Save_Rank() && !replay::Last_Kept().empty())
+        glbSystem::Link_Replay(result, replay::Last_Kept());
     glbSystem::Open_Rank([this] { show(); });
 }
 

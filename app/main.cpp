@@ -171,6 +171,7 @@ int main(int argc, char** argv) {
     host.SetPads(&pads);
     // Every game is seeded on its own from the run's seed, recorded or not.
     replay::Recorder recorder(host, seed);
+    recorder.KeepGames(true);
     recorder.RecordTo(recordPath);
     recorder.TraceTo(replayRequest.trace);
     platform::InstallHost(&recorder);

@@ -191,6 +191,7 @@ void LiveGameWindow::Load() {
     Resize_Client(form_, glbMain::FieldWidth, glbMain::FieldHeight);
     ui::Center_Object(form_);
     ui::Center_Object(form_->lblPause, form_);
+    if (onLoad) onLoad(*form_);
 }
 
 void LiveGameWindow::Show() {

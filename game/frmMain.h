@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QWidget>
 #include <bitset>
+#include <functional>
 
 #include "game/GameWindow.h"
 
@@ -61,6 +62,8 @@ public:
     frmMain* form() const { return form_; }
     // The focus as the live host saw it at an event pass: a running game that lost it pauses.
     void Focus_Sampled(bool focus);
+    // Called with every fresh window before it shows: a replay's window dresses itself here.
+    std::function<void(frmMain&)> onLoad;
 
 private:
     frmMain* form_ = nullptr;

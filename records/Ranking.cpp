@@ -13,6 +13,7 @@
 #include "platform/Sjis.h"
 #include "platform/Types.h"
 #include "records/RankFile.h"
+#include "records/ReplayLinks.h"
 
 namespace glbSystem {
 
@@ -156,7 +157,10 @@ bool Empty_File() {
     RankTable rows = Empty_Rows();
     int64_t length = 0;
     if (Delete_File(RankFileName)) Read_Rows(rows, length);
-    return Write_Rows(Empty_Rows());
+    if (!Write_Rows(Empty_Rows())) return false;
+    // The rows are gone, and with them their links; their replays stay with the others.
+    Drop_Replay_Links();
+    return true;
 }
 
 void Repair_Rank() {
@@ -192,6 +196,8 @@ int Place_For(const RankTable& rows, const RankRecord& result) {
     }
     return 0;
 }
+
+std::string Row_Bytes(const RankRecord& row) { return EncodeRow(row); }
 
 bool Is_Low(const RankRecord& result) { return result.Score < 100 && result.Clear == 0; }
 

@@ -2,13 +2,18 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
 #include <QPointer>
 #include <QTimer>
+#include <algorithm>
+#include <iterator>
 
 #include "platform/Platform.h"
 #include "records/Ranking.h"
+#include "records/ReplayLinks.h"
+#include "records/Windows.h"
 #include "ui/Fonts.h"
 #include "ui/Window.h"
 
@@ -33,6 +38,12 @@ constexpr int kClearX = 356, kClearW = 44;
 constexpr int kDateX = 404, kDateW = 84;
 constexpr int kTimeX = 492, kTimeW = 64;
 constexpr int kRowH = 22;
+constexpr int kButtonH = 27;
+// The rows top to bottom, as the arrow keys walk them.
+constexpr int kShownOrder[] = {1, 2, 3, 4, 5, 0};
+// The picked row's mark: a pale band with a frame, behind its labels.
+const QColor kPickFill(222, 234, 255);
+const QColor kPickFrame(90, 130, 210);
 
 // Places 1 to 5 from the top, then, after a gap, row 0.
 int RowTop(int row) { return row == 0 ? 32 + 5 * kRowH + 10 : 32 + (row - 1) * kRowH; }
@@ -71,7 +82,8 @@ frmRank* Rank_Window() { return g_open; }
 frmRank::frmRank() {
     g_open = this;
     ui::Setup_Window(this, QStringLiteral("ランキング"));
-    setFixedSize(kTimeX + kTimeW + 8, RowTop(0) + kRowH + 46);
+    // The リプレイ button has a row of its own under the others.
+    setFixedSize(kTimeX + kTimeW + 8, RowTop(0) + kRowH + 46 + kButtonH + 8);
 
     const QFont gothic = ui::Gothic_Font();
     const QFont century = ui::Century_Font();
@@ -105,18 +117,49 @@ frmRank::frmRank() {
     cmdRecover = ui::Make_Button(this, QStringLiteral("初期化(&R)"), QStringLiteral("ランキングを初期化します"), QRect(kTitleX, buttonsY, 81, 27));
     cmdUpdate = ui::Make_Button(this, QStringLiteral("更新(&U)"), QStringLiteral("最新の情報に更新します"), QRect(right - 170, buttonsY, 81, 27));
     cmdMenu = ui::Make_Button(this, QStringLiteral("戻る(&B)"), QString(), QRect(right - 81, buttonsY, 81, 27));
+    cmdReplay = ui::Make_Button(this, QStringLiteral("リプレイ(&P)"), QStringLiteral("選んだ行のゲームをリプレイで見ます"),
+                                QRect(kTitleX, buttonsY + kButtonH + 8, 81, kButtonH));
+    cmdReplay->setEnabled(false);
     cmdUpdate->setDefault(true);
+    setTabOrder(cmdMenu, cmdReplay);
+    for (QPushButton* button : {cmdRecover, cmdUpdate, cmdMenu, cmdReplay}) button->installEventFilter(this);
 
     connect(cmdRecover, &QPushButton::clicked, this, [this] { cmdRecover_Click(); });
     connect(cmdUpdate, &QPushButton::clicked, this, [this] { cmdUpdate_Click(); });
     connect(cmdMenu, &QPushButton::clicked, this, [this] { cmdMenu_Click(); });
+    connect(cmdReplay, &QPushButton::clicked, this, [this] { cmdReplay_Click(); });
 }
 
 void frmRank::Update_Rank() {
     ++busy_;
     Load_Rank();
     for (int i = 0; i < 6; ++i) Show_Row(i);
+    Show_Replay_Button();
     --busy_;
+}
+
+void frmRank::Show_Replay_Button() {
+    cmdReplay->setEnabled(picked_ >= 0 && !Replay_Of(RankData[picked_]).empty());
+}
+
+void frmRank::Pick(int row) {
+    if (row == picked_ || row < -1 || row > 5) return;
+    picked_ = row;
+    Show_Replay_Button();
+    update();
+}
+
+void frmRank::cmdReplay_Click() {
+    const std::string path = picked_ >= 0 ? Replay_Of(RankData[picked_]) : std::string();
+    if (path.empty() || !Show_Replay) return;
+    // The game window takes the ranking window's place while the replay plays.
+    hide();
+    ++busy_;
+    Show_Replay(path);
+    --busy_;
+    show();
+    raise();
+    activateWindow();
 }
 
 void frmRank::Show_Row(int i) {
@@ -172,7 +215,15 @@ void frmRank::Recover() {
 void frmRank::paintEvent(QPaintEvent* event) {
     // White behind the rows, painted rather than put into the palette: with a palette of its
     // own, every ranking window would leave its buttons' images in Qt's pixmap cache anew.
-    QPainter(this).fillRect(event->rect(), Qt::white);
+    QPainter painter(this);
+    painter.fillRect(event->rect(), Qt::white);
+    if (picked_ >= 0) {
+        const QRect band(kTitleX - 4, RowTop(picked_) - 1, kTimeX + kTimeW - kTitleX + 7, kRowH - 1);
+        painter.fillRect(band, kPickFill);
+        painter.setPen(kPickFrame);
+        painter.drawRect(band);
+    }
+    painter.end();
     QDialog::paintEvent(event);
     // Every repaint shows the file as it stands now. The reload runs just after the paint, as
     // it may bring up a repair message, which must not open in the middle of painting.
@@ -189,7 +240,34 @@ void frmRank::keyPressEvent(QKeyEvent* event) {
         cmdRecover_Click();
         return;
     }
+    if (Walk_Rows(event->key())) return;
     QDialog::keyPressEvent(event);
+}
+
+bool frmRank::Walk_Rows(int key) {
+    if (key != Qt::Key_Up && key != Qt::Key_Down) return false;
+    // From no row, Down picks the first place and Up the bottom row.
+    const int* at = std::find(std::begin(kShownOrder), std::end(kShownOrder), picked_);
+    const int last = static_cast<int>(std::size(kShownOrder)) - 1;
+    const int step = key == Qt::Key_Down ? 1 : -1;
+    const int index = at == std::end(kShownOrder) ? (step > 0 ? 0 : last) : static_cast<int>(at - kShownOrder) + step;
+    Pick(kShownOrder[std::clamp(index, 0, last)]);
+    return true;
+}
+
+bool frmRank::eventFilter(QObject* watched, QEvent* event) {
+    // The buttons would take Up and Down for themselves.
+    if (event->type() == QEvent::KeyPress && Walk_Rows(static_cast<QKeyEvent*>(event)->key())) return true;
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmRank::mousePressEvent(QMouseEvent* event) {
+    // The labels pass their clicks on to the window.
+    const QPoint at = event->position().toPoint();
+    for (int row = 0; row < 6; ++row)
+        if (at.x() >= kTitleX && at.x() < kTimeX + kTimeW && at.y() >= RowTop(row) && at.y() < RowTop(row) + kRowH)
+            Pick(row);
+    QDialog::mousePressEvent(event);
 }
 
 void frmRank::reject() { cmdMenu_Click(); }

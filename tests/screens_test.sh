@@ -85,7 +85,7 @@ records_windows() {  # scale: the menu, the ranking window and the settings dial
   shot 'ぽに狩り' "$((192 * s))x$((88 * s))" "menu-x$s.png" || { stop; return; }
   menu=$window
   check "Alt+R opens the ranking at scale $s" press_until "$menu" alt+r viewable 'ランキング'
-  shot 'ランキング' "$((564 * s))x$((220 * s))" "ranking-x$s.png" &&
+  shot 'ランキング' "$((564 * s))x$((255 * s))" "ranking-x$s.png" &&
     check "Esc on the ranking brings the menu back" press_until "$window" Escape viewable 'ぽに狩り'
   check "Alt+C opens the settings at scale $s" press_until "$menu" alt+c viewable 'コンフィグ'
   shot 'コンフィグ' "$((320 * s))x$((157 * s))" "config-x$s.png" &&

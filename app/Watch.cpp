@@ -1,0 +1,220 @@
+#include "app/Watch.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <algorithm>
+#include <tuple>
+
+#include "game/GameWindow.h"
+#include "game/frmMain.h"
+#include "records/Config.h"
+#include "records/Ranking.h"
+#include "replay/ReplayFile.h"
+#include "replay/ReplayPlayer.h"
+
+namespace app {
+
+using namespace platform;
+
+WatchHost::WatchHost(Host& live) : RelayHost(live), real_(live.TimeMs()), now_(real_) {}
+
+void WatchHost::Advance() {
+    const int32_t real = Inner().TimeMs();
+    const int32_t step = ClockDiff(real, real_);
+    real_ = real;
+    if (!paused_)
+        now_ = static_cast<int32_t>(static_cast<uint32_t>(now_) + static_cast<uint32_t>(step * (fast_ ? kFast : 1)));
+}
+
+// The time so far runs at the pace it ran at; the new pace counts from now.
+void WatchHost::SetPaused(bool paused) {
+    Advance();
+    paused_ = paused;
+}
+
+void WatchHost::SetFast(bool fast) {
+    Advance();
+    fast_ = fast;
+}
+
+void WatchHost::Check() const {
+    if (stopping_) throw replay::Stopped{replay::Stop::Limit};
+}
+
+void WatchHost::Hold() {
+    while (paused_ && !stopping_) Inner().IdleEvents();
+    Check();
+}
+
+int32_t WatchHost::TimeMs() {
+    Advance();
+    return now_;
+}
+
+void WatchHost::DoEvents() {
+    Inner().DoEvents();
+    Hold();
+}
+
+void WatchHost::WaitUntil(int32_t deadlineMs) {
+    Hold();
+    Advance();
+    const int32_t left = ClockDiff(deadlineMs, now_);
+    const int speed = fast_ ? kFast : 1;
+    if (left > 0) Inner().WaitUntil(real_ + (left + speed - 1) / speed);
+    else Inner().DoEvents();
+    Hold();
+}
+
+void WatchHost::IdleEvents() {
+    Inner().IdleEvents();
+    Hold();
+}
+
+ReplayWatch::ReplayWatch(platform::Host& live) : live_(live), host_(live) {
+    qApp->installEventFilter(this);
+    if (auto* window = dynamic_cast<glbMain::LiveGameWindow*>(&glbMain::Window()))
+        window->onLoad = [this](glbMain::frmMain& form) { Dress(form); };
+}
+
+ReplayWatch::~ReplayWatch() {
+    qApp->removeEventFilter(this);
+    if (auto* window = dynamic_cast<glbMain::LiveGameWindow*>(&glbMain::Window())) window->onLoad = nullptr;
+    // A replay cut short leaves its music playing.
+    live_.MediaCommand("Stop");
+}
+
+void ReplayWatch::Key(int qtKey, bool down) {
+    switch (qtKey) {
+    case Qt::Key_Control:
+        if (down) host_.SetPaused(!host_.Paused());
+        break;
+    case Qt::Key_V: host_.SetFast(down); break;
+    case Qt::Key_Escape:
+        if (down) host_.Stop();
+        break;
+    default: return;
+    }
+    Show_Mark();
+}
+
+bool ReplayWatch::eventFilter(QObject* watched, QEvent* event) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    auto* form = widget ? dynamic_cast<glbMain::frmMain*>(widget->window()) : nullptr;
+    if (!form) return false;
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        // F still switches full screen; no other key reaches the game.
+        if (key->key() == Qt::Key_F) return false;
+        // The Ctrl the game window sends itself when the focus goes pauses a game, not the
+        // watching: a replay watched beside other work plays on.
+        const bool focusGone = !event->spontaneous() && !live_.HasFocus();
+        if (event->type() != QEvent::ShortcutOverride && !key->isAutoRepeat() && !focusGone)
+            Key(key->key(), event->type() == QEvent::KeyPress);
+        return true;
+    }
+    case QEvent::Close:
+        // The window stays until the playback has unwound; closing it stops the watching.
+        event->ignore();
+        host_.Stop();
+        return true;
+    case QEvent::WindowDeactivate:
+        // A V released in another window never comes here.
+        if (watched == form && host_.Fast()) Key(Qt::Key_V, false);
+        return false;
+    case QEvent::Resize:
+        if (watched == form) Show_Mark();
+        return false;
+    default: return false;
+    }
+}
+
+void ReplayWatch::Dress(glbMain::frmMain& form) {
+    form.setWindowTitle(QStringLiteral("リプレイ"));
+    mark_ = new QLabel(&form);
+    mark_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Show_Mark();
+    mark_->show();
+}
+
+void ReplayWatch::Show_Mark() {
+    if (!mark_) return;
+    const QWidget* form = mark_->parentWidget();
+    // It grows with the field's whole-number scale, as the pause label does.
+    const int scale = std::max(1, std::min(form->width() / glbMain::FieldWidth, form->height() / glbMain::FieldHeight));
+    const QString text = host_.Paused() ? QStringLiteral("REPLAY ||")
+                         : host_.Fast() ? QStringLiteral("REPLAY x%1").arg(WatchHost::kFast)
+                                        : QStringLiteral("REPLAY");
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(8 * scale);
+    font.setBold(true);
+    mark_->setFont(font);
+    mark_->setText(text);
+    mark_->setStyleSheet(QStringLiteral("color: #ffe060; background-color: rgba(0, 0, 0, 150); padding: %1px %2px;")
+                             .arg(scale)
+                             .arg(2 * scale));
+    mark_->adjustSize();
+    mark_->move(2 * scale, 2 * scale);
+    mark_->raise();
+}
+
+namespace {
+
+std::string Number(int64_t n) { return std::to_string(n); }
+
+std::string Ending_Text(replay::Ending ending) {
+    switch (ending) {
+    case replay::Ending::Clear: return "クリア";
+    case replay::Ending::GameOver: return "ゲームオーバー";
+    case replay::Ending::Aborted: break;
+    }
+    return "中断";
+}
+
+std::string Told(const replay::EndItem& end) {
+    return Ending_Text(end.ending) + "、スコア " + Number(end.score) + "（" + Number(end.pass) + " フレーム）";
+}
+
+// Where the playback parted from the replay's end line, for the player.
+std::string Parted_Text(const replay::EndItem& recorded, const replay::PlayOutcome& played) {
+    std::string text =
+        "このリプレイは記録された結果のとおりに再生されませんでした。\r\n"
+        "ファイルが書き換えられたか壊れているか、ルールの違う版で記録されたものです。\r\n\r\n"
+        "記録：" + Told(recorded) + "\r\n再生：";
+    switch (played.stop) {
+    case replay::Stop::Stalled: text += "一時停止のまま、記録にないキー操作を待って止まりました"; break;
+    case replay::Stop::Limit: text += "記録の終わりを過ぎてもゲームが続きました"; break;
+    case replay::Stop::None: text += Told(played.end); break;
+    }
+    return text + "\r\n\r\n" + Number(played.end.pass) + " フレーム目で記録と分かれました。";
+}
+
+} // namespace
+
+void Watch_Kept_Replay(const std::string& path) {
+    replay::Replay r;
+    if (const std::string why = replay::Read_ReplayFile(path, r); !why.empty()) {
+        MsgBox("リプレイを読み込めませんでした。\r\n\r\n" + why, MB_OK, "Error !!");
+        return;
+    }
+    // The replay starts from its own settings and ranking rows; the player's come back after it.
+    using namespace glbSystem;
+    const RankTable rows = RankData;
+    const auto switches = std::tuple{cfgBgm, cfgStar, cfgRefresh, cfgEasyBlast, cfgHardMode, cfgLimiter};
+    Host& live = CurrentHost();
+    replay::PlayOutcome outcome;
+    {
+        ReplayWatch watch(live);
+        outcome = replay::Play_Replay(r, {&watch.Host()});
+    }
+    InstallHost(&live);
+    RankData = rows;
+    std::tie(cfgBgm, cfgStar, cfgRefresh, cfgEasyBlast, cfgHardMode, cfgLimiter) = switches;
+    if (!outcome.desync.empty()) MsgBox(Parted_Text(*r.end, outcome), MB_OK, "Error !!");
+}
+
+} // namespace app
