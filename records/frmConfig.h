@@ -8,6 +8,8 @@
 namespace glbSystem {
 
 class frmConfig : public QDialog {
+    Q_OBJECT
+
 public:
     frmConfig();
 
