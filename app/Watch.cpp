@@ -13,6 +13,7 @@
 #include "records/Ranking.h"
 #include "replay/ReplayFile.h"
 #include "replay/ReplayPlayer.h"
+#include "ui/Translate.h"
 
 namespace app {
 
@@ -136,7 +137,7 @@ bool ReplayWatch::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ReplayWatch::Dress(glbMain::frmMain& form) {
-    form.setWindowTitle(QStringLiteral("リプレイ"));
+    form.setWindowTitle(tr("リプレイ"));
     mark_ = new QLabel(&form);
     mark_->setAttribute(Qt::WA_TransparentForMouseEvents);
     Show_Mark();
@@ -148,9 +149,9 @@ void ReplayWatch::Show_Mark() {
     const QWidget* form = mark_->parentWidget();
     // It grows with the field's whole-number scale, as the pause label does.
     const int scale = std::max(1, std::min(form->width() / glbMain::FieldWidth, form->height() / glbMain::FieldHeight));
-    const QString text = host_.Paused() ? QStringLiteral("REPLAY ||")
-                         : host_.Fast() ? QStringLiteral("REPLAY x%1").arg(WatchHost::kFast)
-                                        : QStringLiteral("REPLAY");
+    const QString text = host_.Paused() ? tr("REPLAY ||")
+                         : host_.Fast() ? tr("REPLAY x%1").arg(WatchHost::kFast)
+                                        : tr("REPLAY");
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(8 * scale);
     font.setBold(true);
@@ -166,33 +167,41 @@ void ReplayWatch::Show_Mark() {
 
 namespace {
 
-std::string Number(int64_t n) { return std::to_string(n); }
+const TextId kError = TR_TEXT("app::Watch", "Error !!");
 
-std::string Ending_Text(replay::Ending ending) {
+// The parts of a box's text are words of their own, put in the player's language as they go in.
+std::string Shown(const Text& part) { return ui::Translated(part).toStdString(); }
+
+TextId Ending_Text(replay::Ending ending) {
     switch (ending) {
-    case replay::Ending::Clear: return "クリア";
-    case replay::Ending::GameOver: return "ゲームオーバー";
+    case replay::Ending::Clear: return TR_TEXT("app::Watch", "クリア");
+    case replay::Ending::GameOver: return TR_TEXT("app::Watch", "ゲームオーバー");
     case replay::Ending::Aborted: break;
     }
-    return "中断";
+    return TR_TEXT("app::Watch", "中断");
 }
 
 std::string Told(const replay::EndItem& end) {
-    return Ending_Text(end.ending) + "、スコア " + Number(end.score) + "（" + Number(end.pass) + " フレーム）";
+    return Shown(TR_TEXT("app::Watch", "%1、スコア %2（%3 フレーム）")
+                     .Arg(Shown(Ending_Text(end.ending)))
+                     .Arg(end.score)
+                     .Arg(end.pass));
 }
 
 // Where the playback parted from the replay's end line, for the player.
-std::string Parted_Text(const replay::EndItem& recorded, const replay::PlayOutcome& played) {
-    std::string text =
-        "このリプレイは記録された結果のとおりに再生されませんでした。\r\n"
-        "ファイルが書き換えられたか壊れているか、ルールの違う版で記録されたものです。\r\n\r\n"
-        "記録：" + Told(recorded) + "\r\n再生：";
+Text Parted_Text(const replay::EndItem& recorded, const replay::PlayOutcome& played) {
+    std::string how;
     switch (played.stop) {
-    case replay::Stop::Stalled: text += "一時停止のまま、記録にないキー操作を待って止まりました"; break;
-    case replay::Stop::Limit: text += "記録の終わりを過ぎてもゲームが続きました"; break;
-    case replay::Stop::None: text += Told(played.end); break;
+    case replay::Stop::Stalled: how = Shown(TR_TEXT("app::Watch", "一時停止のまま、記録にないキー操作を待って止まりました")); break;
+    case replay::Stop::Limit: how = Shown(TR_TEXT("app::Watch", "記録の終わりを過ぎてもゲームが続きました")); break;
+    case replay::Stop::None: how = Told(played.end); break;
     }
-    return text + "\r\n\r\n" + Number(played.end.pass) + " フレーム目で記録と分かれました。";
+    return TR_TEXT("app::Watch", "このリプレイは記録された結果のとおりに再生されませんでした。\r\n"
+                                 "ファイルが書き換えられたか壊れているか、ルールの違う版で記録されたものです。\r\n\r\n"
+                                 "記録：%1\r\n再生：%2\r\n\r\n%3 フレーム目で記録と分かれました。")
+        .Arg(Told(recorded))
+        .Arg(how)
+        .Arg(played.end.pass);
 }
 
 } // namespace
@@ -200,7 +209,7 @@ std::string Parted_Text(const replay::EndItem& recorded, const replay::PlayOutco
 void Watch_Kept_Replay(const std::string& path) {
     replay::Replay r;
     if (const std::string why = replay::Read_ReplayFile(path, r); !why.empty()) {
-        MsgBox("リプレイを読み込めませんでした。\r\n\r\n" + why, MB_OK, "Error !!");
+        MsgBox(TR_TEXT("app::Watch", "リプレイを読み込めませんでした。\r\n\r\n%1").Arg(why), MB_OK, kError);
         return;
     }
     // The replay starts from its own settings and ranking rows; the player's come back after it.
@@ -216,7 +225,7 @@ void Watch_Kept_Replay(const std::string& path) {
     InstallHost(&live);
     RankData = rows;
     std::tie(cfgBgm, cfgStar, cfgRefresh, cfgEasyBlast, cfgHardMode, cfgLimiter) = switches;
-    if (!outcome.desync.empty()) MsgBox(Parted_Text(*r.end, outcome), MB_OK, "Error !!");
+    if (!outcome.desync.empty()) MsgBox(Parted_Text(*r.end, outcome), MB_OK, kError);
 }
 
 } // namespace app

@@ -50,6 +50,8 @@ private:
 
 // While it lives, the game window is a watching window: its title, its mark, its keys.
 class ReplayWatch : public QObject {
+    Q_OBJECT
+
 public:
     explicit ReplayWatch(platform::Host& live);
     ~ReplayWatch() override;

@@ -15,6 +15,7 @@
 #include "platform/Platform.h"
 #include "ui/Center.h"
 #include "ui/Fonts.h"
+#include "ui/Translate.h"
 #include "ui/Window.h"
 
 namespace glbMain {
@@ -28,7 +29,7 @@ int Field_Scale(int width, int height) {
 } // namespace
 
 frmMain::frmMain() {
-    setWindowTitle(QStringLiteral("ゲーム画面"));
+    setWindowTitle(tr("ゲーム画面"));
     setWindowIcon(ui::Window_Icon());
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -187,7 +188,7 @@ void LiveGameWindow::Load() {
     delete form_;
     form_ = new frmMain();
     hadFocus_ = false;
-    caption_.clear();
+    captionScore_.reset();
     Resize_Client(form_, glbMain::FieldWidth, glbMain::FieldHeight);
     ui::Center_Object(form_);
     ui::Center_Object(form_->lblPause, form_);
@@ -224,10 +225,10 @@ void LiveGameWindow::SetVisible(bool visible) {
 
 void LiveGameWindow::Present(const draw::FrameImage& frame) { form_->Show_Frame(frame); }
 
-void LiveGameWindow::SetPauseCaption(const char* caption) {
-    if (caption_ == caption) return;
-    caption_ = caption;
-    form_->lblPause->setText(QString::fromUtf8(caption));
+void LiveGameWindow::SetPauseCaption(const PauseText& caption) {
+    if (captionScore_ == caption.score) return;
+    captionScore_ = caption.score;
+    form_->lblPause->setText(ui::Translated(kPauseCaption.Arg(caption.score)));
     form_->lblPause->adjustSize();
     ui::Center_Object(form_->lblPause, form_);
 }

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <bitset>
 #include <functional>
+#include <optional>
 
 #include "game/GameWindow.h"
 
@@ -16,6 +17,8 @@ namespace glbMain {
 inline bool gameFullScreen = false;
 
 class frmMain : public QWidget {
+    Q_OBJECT
+
 public:
     frmMain();
     void Show_Frame(const draw::FrameImage& frame);
@@ -56,7 +59,7 @@ public:
     void Show() override;
     void SetVisible(bool visible) override;
     void Present(const draw::FrameImage& frame) override;
-    void SetPauseCaption(const char* caption) override;
+    void SetPauseCaption(const PauseText& caption) override;
     void SetPauseVisible(bool visible) override;
     void Unload() override;
     frmMain* form() const { return form_; }
@@ -68,7 +71,7 @@ public:
 private:
     frmMain* form_ = nullptr;
     bool hadFocus_ = false;
-    std::string caption_;  // what the label shows, so an unchanged score costs nothing
+    std::optional<int32_t> captionScore_;  // the score the label shows, so an unchanged one costs nothing
 };
 
 } // namespace glbMain

@@ -11,7 +11,7 @@ public:
 
     int32_t TimeMs() override { return inner_.TimeMs(); }
     bool KeyHeld(int vk) override { return inner_.KeyHeld(vk); }
-    int MessageBox(const std::string& prompt, const std::string& title, int buttons) override {
+    int MessageBox(const Text& prompt, const Text& title, int buttons) override {
         return inner_.MessageBox(prompt, title, buttons);
     }
     void MediaCommand(const std::string& command) override { inner_.MediaCommand(command); }

@@ -1,6 +1,7 @@
 #include "prefs/frmKeys.h"
 
 #include <QCloseEvent>
+#include <QFile>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <cstring>
@@ -8,6 +9,7 @@
 #include "input/PadKeys.h"
 #include "platform/Platform.h"
 #include "prefs/Preferences.h"
+#include "ui/Translate.h"
 #include "ui/Window.h"
 
 namespace prefs {
@@ -16,11 +18,15 @@ using input::Action;
 
 namespace {
 
-constexpr const char* kTitle = "キーと音";
+constexpr platform::TextId kTitle = TR_TEXT("prefs::frmKeys", "キーと音");
 
-constexpr std::array<const char16_t*, input::kActionCount> kCaptions{
-    u"左へ移動", u"上へ移動", u"右へ移動", u"下へ移動", u"発射",      u"高速モード",
-    u"一時停止", u"ゲームを隠す", u"隠したゲームを戻す", u"ゲームをやめる", u"全画面表示",
+constexpr std::array<const char*, input::kActionCount> kCaptions{
+    QT_TRANSLATE_NOOP("prefs::frmKeys", "左へ移動"),     QT_TRANSLATE_NOOP("prefs::frmKeys", "上へ移動"),
+    QT_TRANSLATE_NOOP("prefs::frmKeys", "右へ移動"),     QT_TRANSLATE_NOOP("prefs::frmKeys", "下へ移動"),
+    QT_TRANSLATE_NOOP("prefs::frmKeys", "発射"),         QT_TRANSLATE_NOOP("prefs::frmKeys", "高速モード"),
+    QT_TRANSLATE_NOOP("prefs::frmKeys", "一時停止"),     QT_TRANSLATE_NOOP("prefs::frmKeys", "ゲームを隠す"),
+    QT_TRANSLATE_NOOP("prefs::frmKeys", "隠したゲームを戻す"), QT_TRANSLATE_NOOP("prefs::frmKeys", "ゲームをやめる"),
+    QT_TRANSLATE_NOOP("prefs::frmKeys", "全画面表示"),
 };
 
 QLabel* MakeLabel(QWidget* parent, const QString& caption, const QRect& place) {
@@ -40,24 +46,19 @@ QSlider* MakeSlider(QWidget* parent, QLabel* level, const QRect& place) {
     return slider;
 }
 
-QString Buttons_Caption(uint32_t buttons) {
-    const QStringList names = input::Button_Names(buttons);
-    return names.isEmpty() ? QStringLiteral("なし") : names.join(QStringLiteral(" / "));
-}
-
 } // namespace
 
-QString frmKeys::Action_Caption(Action action) { return QString::fromUtf16(kCaptions[static_cast<int>(action)]); }
+QString frmKeys::Action_Caption(Action action) { return tr(kCaptions[static_cast<int>(action)]); }
 
 frmKeys::frmKeys(QWidget* opener) : QDialog(opener) {
-    ui::Setup_Window(this, QString::fromUtf8(kTitle));
+    ui::Setup_Window(this, ui::Translated(kTitle));
     setWindowModality(Qt::ApplicationModal);
     setFixedSize(472, 389);
 
     // The keyboard: the moves, fire and fast on the left, the keys of the game's course on the right.
-    auto* keys = new QGroupBox(QStringLiteral("キーボード"), this);
+    auto* keys = new QGroupBox(tr("キーボード"), this);
     keys->setGeometry(8, 8, 456, 178);
-    const QString keyTip = QStringLiteral("クリックしてから、割り当てるキーを押します");
+    const QString keyTip = tr("クリックしてから、割り当てるキーを押します");
     for (int a = 0; a < input::kActionCount; ++a) {
         const int column = a < 6 ? 0 : 1, row = a < 6 ? a : a - 6, x = 10 + column * 222, y = 20 + row * 26;
         MakeLabel(keys, Action_Caption(Action(a)), QRect(x, y, 112, 22));
@@ -65,11 +66,11 @@ frmKeys::frmKeys(QWidget* opener) : QDialog(opener) {
         cmdKey[a]->installEventFilter(this);
         connect(cmdKey[a], &QPushButton::clicked, this, [this, a] { cmdKey_Click(Action(a)); });
     }
-    MakeLabel(keys, QStringLiteral("F7～F11 はデバッグ用（固定）"), QRect(232, 150, 206, 22));
+    MakeLabel(keys, tr("F7～F11 はデバッグ用（固定）"), QRect(232, 150, 206, 22));
 
-    auto* pad = new QGroupBox(QStringLiteral("コントローラー"), this);
+    auto* pad = new QGroupBox(tr("コントローラー"), this);
     pad->setGeometry(8, 192, 224, 156);
-    const QString buttonTip = QStringLiteral("クリックしてから、割り当てるボタンを押します（Delete キーで「なし」）");
+    const QString buttonTip = tr("クリックしてから、割り当てるボタンを押します（Delete キーで「なし」）");
     for (size_t i = 0; i < input::kPadActions.size(); ++i) {
         const Action action = input::kPadActions[i];
         const int a = static_cast<int>(action), y = 20 + static_cast<int>(i) * 26;
@@ -79,23 +80,23 @@ frmKeys::frmKeys(QWidget* opener) : QDialog(opener) {
         connect(cmdButton[a], &QPushButton::clicked, this, [this, action] { cmdButton_Click(action); });
     }
 
-    auto* sound = new QGroupBox(QStringLiteral("音"), this);
+    auto* sound = new QGroupBox(tr("音"), this);
     sound->setGeometry(240, 192, 224, 156);
-    MakeLabel(sound, QStringLiteral("音楽の音量"), QRect(10, 20, 204, 22));
+    MakeLabel(sound, tr("音楽の音量"), QRect(10, 20, 204, 22));
     lblMusic = MakeLabel(sound, QString(), QRect(170, 44, 44, 22));
     sldMusic = MakeSlider(sound, lblMusic, QRect(10, 44, 154, 22));
-    chkEffects = new QCheckBox(QStringLiteral("効果音を鳴らす"), sound);
+    chkEffects = new QCheckBox(tr("効果音を鳴らす"), sound);
     chkEffects->setGeometry(10, 74, 204, 22);
-    MakeLabel(sound, QStringLiteral("効果音の音量"), QRect(10, 100, 204, 22));
+    MakeLabel(sound, tr("効果音の音量"), QRect(10, 100, 204, 22));
     lblEffects = MakeLabel(sound, QString(), QRect(170, 124, 44, 22));
     sldEffects = MakeSlider(sound, lblEffects, QRect(10, 124, 154, 22));
     connect(chkEffects, &QCheckBox::toggled, sldEffects, &QSlider::setEnabled);
 
-    cmdDefault = ui::Make_Button(this, QStringLiteral("既定に戻す(&D)"), QStringLiteral("キーとボタンを初期値に戻します"),
+    cmdDefault = ui::Make_Button(this, tr("既定に戻す(&D)"), tr("キーとボタンを初期値に戻します"),
                                  QRect(8, 354, 120, 27));
-    cmdOK = ui::Make_Button(this, QStringLiteral("&OK"), QStringLiteral("設定を保存してコンフィグに戻ります"),
+    cmdOK = ui::Make_Button(this, tr("&OK"), tr("設定を保存してコンフィグに戻ります"),
                             QRect(264, 354, 96, 27));
-    cmdCancel = ui::Make_Button(this, QStringLiteral("キャンセル"), QStringLiteral("変更を破棄してコンフィグに戻ります"),
+    cmdCancel = ui::Make_Button(this, tr("キャンセル"), tr("変更を破棄してコンフィグに戻ります"),
                                 QRect(368, 354, 96, 27));
     cmdOK->setDefault(true);
     connect(cmdDefault, &QPushButton::clicked, this, [this] { cmdDefault_Click(); });
@@ -120,12 +121,13 @@ frmKeys::~frmKeys() {
 void frmKeys::Output_Bindings() {
     for (int a = 0; a < input::kActionCount; ++a) {
         cmdKey[a]->setText(input::Key_Name(shown_.keys[a]));
-        if (cmdButton[a]) cmdButton[a]->setText(Buttons_Caption(shown_.buttons[a]));
+        const QStringList buttons = input::Button_Names(shown_.buttons[a]);
+        if (cmdButton[a]) cmdButton[a]->setText(buttons.isEmpty() ? tr("なし") : buttons.join(QStringLiteral(" / ")));
     }
     if (waiting_ == Action::Count) return;
     const int a = static_cast<int>(waiting_);
-    if (waitingForButton_) cmdButton[a]->setText(QStringLiteral("ボタンを押す"));
-    else cmdKey[a]->setText(QStringLiteral("キーを押す"));
+    if (waitingForButton_) cmdButton[a]->setText(tr("ボタンを押す"));
+    else cmdKey[a]->setText(tr("キーを押す"));
 }
 
 void frmKeys::cmdKey_Click(Action action) {
@@ -153,20 +155,22 @@ void frmKeys::Stop_Waiting() {
     Output_Bindings();
 }
 
-void frmKeys::Refuse(const QString& prompt) {
+void frmKeys::Refuse(const platform::Text& prompt) {
     Stop_Waiting();
-    platform::MsgBox(prompt.toStdString(), platform::MB_OK, kTitle);
+    platform::MsgBox(prompt, platform::MB_OK, kTitle);
 }
 
 void frmKeys::Key_Pressed(int qtKey) {
     if (waiting_ == Action::Count || waitingForButton_) return;
     const int key = input::Plain_Key(qtKey);
-    if (input::Debug_Key(key)) return Refuse(QStringLiteral("F7～F11 はデバッグ用のキーなので、割り当てられません。"));
-    if (!input::Key_Bindable(key)) return Refuse(QStringLiteral("このキーは割り当てられません。"));
+    if (input::Debug_Key(key))
+        return Refuse(TR_TEXT("prefs::frmKeys", "F7～F11 はデバッグ用のキーなので、割り当てられません。"));
+    if (!input::Key_Bindable(key)) return Refuse(TR_TEXT("prefs::frmKeys", "このキーは割り当てられません。"));
     const Action holder = input::Key_Holder(shown_, key, waiting_);
     if (holder != Action::Count)
-        return Refuse(QStringLiteral("「%1」は「%2」に使われています。\r\n別のキーを選んでください。")
-                          .arg(input::Key_Name(key), Action_Caption(holder)));
+        return Refuse(TR_TEXT("prefs::frmKeys", "「%1」は「%2」に使われています。\r\n別のキーを選んでください。")
+                          .Arg(input::Key_Name(key).toStdString())
+                          .Arg(Action_Caption(holder).toStdString()));
     shown_.keys[static_cast<int>(waiting_)] = key;
     Stop_Waiting();
 }
@@ -175,8 +179,9 @@ void frmKeys::Pad_Pressed(input::PadButton button) {
     if (waiting_ == Action::Count || !waitingForButton_ || !input::Button_Bindable(button)) return;
     const Action holder = input::Buttons_Holder(shown_, 1u << button, waiting_);
     if (holder != Action::Count)
-        return Refuse(QStringLiteral("「%1」ボタンは「%2」に使われています。\r\n別のボタンを選んでください。")
-                          .arg(input::Button_Names(1u << button).join(QString()), Action_Caption(holder)));
+        return Refuse(TR_TEXT("prefs::frmKeys", "「%1」ボタンは「%2」に使われています。\r\n別のボタンを選んでください。")
+                          .Arg(input::Button_Names(1u << button).join(QString()).toStdString())
+                          .Arg(Action_Caption(holder).toStdString()));
     shown_.buttons[static_cast<int>(waiting_)] = 1u << button;
     Stop_Waiting();
 }
@@ -227,11 +232,11 @@ void frmKeys::cmdOK_Click() {
     Apply_Preferences(chosen);
     const QString path = Preferences_File();
     if (const int error = Save_Preferences(path, chosen))
-        platform::MsgBox(QStringLiteral("設定を「%1」に保存できませんでした（%2）。\r\n"
-                                        "この設定はプログラムを終了するまでの間だけ使われます。")
-                             .arg(path, QString::fromLocal8Bit(std::strerror(error)))
-                             .toStdString(),
-                         platform::MB_OK, "Error !!");
+        platform::MsgBox(TR_TEXT("prefs::frmKeys", "設定を「%1」に保存できませんでした（%2）。\r\n"
+                                                   "この設定はプログラムを終了するまでの間だけ使われます。")
+                             .Arg(QFile::encodeName(path).toStdString())
+                             .Arg(std::strerror(error)),
+                         platform::MB_OK, TR_TEXT("prefs::frmKeys", "Error !!"));
     close();
 }
 

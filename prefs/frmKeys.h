@@ -10,10 +10,13 @@
 #include <array>
 
 #include "input/Bindings.h"
+#include "platform/Text.h"
 
 namespace prefs {
 
 class frmKeys : public QDialog {
+    Q_OBJECT
+
 public:
     explicit frmKeys(QWidget* opener = nullptr);
     ~frmKeys() override;
@@ -40,7 +43,7 @@ public:
     void cmdOK_Click();
     void cmdCancel_Click() { close(); }
 
-    // The action's name as the window shows it: "発射".
+    // The action's name as the window shows it: "発射" (or its translation).
     static QString Action_Caption(input::Action action);
 
 protected:
@@ -51,7 +54,7 @@ protected:
 private:
     void Output_Bindings();
     void Stop_Waiting();
-    void Refuse(const QString& prompt);
+    void Refuse(const platform::Text& prompt);
 
     input::Bindings shown_;
     // The action waiting for its new key or button; Action::Count when none.

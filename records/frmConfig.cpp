@@ -30,20 +30,20 @@ frmConfig* Config_Window() { return g_open; }
 
 frmConfig::frmConfig() {
     g_open = this;
-    ui::Setup_Window(this, QStringLiteral("コンフィグ"));
+    ui::Setup_Window(this, tr("コンフィグ"));
     setFixedSize(320, 157);
 
-    chkStar = MakeBox(this, QStringLiteral("星を描画する"), 12, 8);
-    chkHardMode = MakeBox(this, QStringLiteral("ハードモード"), 12, 32);
-    chkBgm = MakeBox(this, QStringLiteral("音楽を再生する"), 12, 56);
-    chkEasyBlast = MakeBox(this, QStringLiteral("爆炎を簡易描画する"), 166, 8);
-    chkLimitBreak = MakeBox(this, QStringLiteral("リミッタ解除"), 166, 32);
+    chkStar = MakeBox(this, tr("星を描画する"), 12, 8);
+    chkHardMode = MakeBox(this, tr("ハードモード"), 12, 32);
+    chkBgm = MakeBox(this, tr("音楽を再生する"), 12, 56);
+    chkEasyBlast = MakeBox(this, tr("爆炎を簡易描画する"), 166, 8);
+    chkLimitBreak = MakeBox(this, tr("リミッタ解除"), 166, 32);
 
-    cmdOK = ui::Make_Button(this, QStringLiteral("&OK"), QStringLiteral("設定を適用してメニューに戻ります"), QRect(8, 88, 96, 27));
-    cmdDefault = ui::Make_Button(this, QStringLiteral("デフォルト(&D)"), QStringLiteral("各項目を初期値に戻します"), QRect(112, 88, 96, 27));
-    cmdCancel = ui::Make_Button(this, QStringLiteral("キャンセル"), QStringLiteral("設定を破棄してメニューに戻ります"), QRect(216, 88, 96, 27));
+    cmdOK = ui::Make_Button(this, tr("&OK"), tr("設定を適用してメニューに戻ります"), QRect(8, 88, 96, 27));
+    cmdDefault = ui::Make_Button(this, tr("デフォルト(&D)"), tr("各項目を初期値に戻します"), QRect(112, 88, 96, 27));
+    cmdCancel = ui::Make_Button(this, tr("キャンセル"), tr("設定を破棄してメニューに戻ります"), QRect(216, 88, 96, 27));
     cmdOK->setDefault(true);
-    cmdKeys = ui::Make_Button(this, QStringLiteral("キーと音(&K)..."), QStringLiteral("キー・コントローラーのボタン・音量を変更します"),
+    cmdKeys = ui::Make_Button(this, tr("キーと音(&K)..."), tr("キー・コントローラーのボタン・音量を変更します"),
                               QRect(8, 122, 304, 27));
 
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });

@@ -9,6 +9,8 @@
 namespace glbSystem {
 
 class frmConfig : public QDialog {
+    Q_OBJECT
+
 public:
     frmConfig();
 

@@ -81,31 +81,31 @@ frmRank* Rank_Window() { return g_open; }
 
 frmRank::frmRank() {
     g_open = this;
-    ui::Setup_Window(this, QStringLiteral("ランキング"));
+    ui::Setup_Window(this, tr("ランキング"));
     // The リプレイ button has a row of its own under the others.
     setFixedSize(kTimeX + kTimeW + 8, RowTop(0) + kRowH + 46 + kButtonH + 8);
 
     const QFont gothic = ui::Gothic_Font();
     const QFont century = ui::Century_Font();
     QLabel** titles[] = {&lblPariah, &lbl1st, &lbl2nd, &lbl3rd, &lbl4th, &lbl5th};
-    const char16_t* titleTexts[] = {u"最下層民", u"1st", u"2nd", u"3rd", u"4th", u"5th"};
-    for (int i = 0; i < 6; ++i)
-        *titles[i] = MakeLabel(this, QString::fromUtf16(titleTexts[i]), kTitleX, RowTop(i), kTitleW, gothic);
+    const char* titleTexts[] = {QT_TR_NOOP("最下層民"), QT_TR_NOOP("1st"), QT_TR_NOOP("2nd"),
+                                QT_TR_NOOP("3rd"),     QT_TR_NOOP("4th"), QT_TR_NOOP("5th")};
+    for (int i = 0; i < 6; ++i) *titles[i] = MakeLabel(this, tr(titleTexts[i]), kTitleX, RowTop(i), kTitleW, gothic);
 
-    lblName_ = MakeLabel(this, QStringLiteral("Name"), kNameX, 8, kNameW, century, Qt::AlignHCenter);
-    lblScore_ = MakeLabel(this, QStringLiteral("Score"), kScoreX, 8, kScoreW, century, Qt::AlignHCenter);
-    lblMode_ = MakeLabel(this, QStringLiteral("Mode"), kModeX, 8, kModeW, century, Qt::AlignHCenter);
-    lblClear_ = MakeLabel(this, QStringLiteral("Clear"), kClearX, 8, kClearW, century, Qt::AlignHCenter);
-    lblDate_ = MakeLabel(this, QStringLiteral("Date"), kDateX, 8, kDateW, century, Qt::AlignHCenter);
-    lblTime_ = MakeLabel(this, QStringLiteral("Time"), kTimeX, 8, kTimeW, century, Qt::AlignHCenter);
+    lblName_ = MakeLabel(this, tr("Name"), kNameX, 8, kNameW, century, Qt::AlignHCenter);
+    lblScore_ = MakeLabel(this, tr("Score"), kScoreX, 8, kScoreW, century, Qt::AlignHCenter);
+    lblMode_ = MakeLabel(this, tr("Mode"), kModeX, 8, kModeW, century, Qt::AlignHCenter);
+    lblClear_ = MakeLabel(this, tr("Clear"), kClearX, 8, kClearW, century, Qt::AlignHCenter);
+    lblDate_ = MakeLabel(this, tr("Date"), kDateX, 8, kDateW, century, Qt::AlignHCenter);
+    lblTime_ = MakeLabel(this, tr("Time"), kTimeX, 8, kTimeW, century, Qt::AlignHCenter);
 
     for (int i = 0; i < 6; ++i) {
         const int y = RowTop(i);
-        lblName[i] = MakeLabel(this, QStringLiteral("- Empty -"), kNameX, y, kNameW, gothic, Qt::AlignHCenter);
+        lblName[i] = MakeLabel(this, tr("- Empty -"), kNameX, y, kNameW, gothic, Qt::AlignHCenter);
         lblScore[i] = MakeLabel(this, i == 0 ? QStringLiteral("90") : QStringLiteral("0"), kScoreX, y, kScoreW, gothic,
                                 Qt::AlignRight);
         lblMode[i] = MakeLabel(this, QStringLiteral("?"), kModeX, y, kModeW, gothic, Qt::AlignHCenter);
-        lblClear[i] = MakeLabel(this, QStringLiteral("False"), kClearX, y, kClearW, gothic, Qt::AlignHCenter);
+        lblClear[i] = MakeLabel(this, tr("False"), kClearX, y, kClearW, gothic, Qt::AlignHCenter);
         lblDate[i] = MakeLabel(this, QString::fromLatin1(DateUnknown), kDateX, y, kDateW, gothic, Qt::AlignHCenter);
         lblTime[i] = MakeLabel(this, QStringLiteral("??:??:??"), kTimeX, y, kTimeW, gothic, Qt::AlignHCenter);
         for (QLabel* label : {lblName[i], lblScore[i], lblMode[i], lblClear[i], lblDate[i], lblTime[i]})
@@ -114,10 +114,10 @@ frmRank::frmRank() {
 
     const int buttonsY = RowTop(0) + kRowH + 12;
     const int right = kTimeX + kTimeW;
-    cmdRecover = ui::Make_Button(this, QStringLiteral("初期化(&R)"), QStringLiteral("ランキングを初期化します"), QRect(kTitleX, buttonsY, 81, 27));
-    cmdUpdate = ui::Make_Button(this, QStringLiteral("更新(&U)"), QStringLiteral("最新の情報に更新します"), QRect(right - 170, buttonsY, 81, 27));
-    cmdMenu = ui::Make_Button(this, QStringLiteral("戻る(&B)"), QString(), QRect(right - 81, buttonsY, 81, 27));
-    cmdReplay = ui::Make_Button(this, QStringLiteral("リプレイ(&P)"), QStringLiteral("選んだ行のゲームをリプレイで見ます"),
+    cmdRecover = ui::Make_Button(this, tr("初期化(&R)"), tr("ランキングを初期化します"), QRect(kTitleX, buttonsY, 81, 27));
+    cmdUpdate = ui::Make_Button(this, tr("更新(&U)"), tr("最新の情報に更新します"), QRect(right - 170, buttonsY, 81, 27));
+    cmdMenu = ui::Make_Button(this, tr("戻る(&B)"), QString(), QRect(right - 81, buttonsY, 81, 27));
+    cmdReplay = ui::Make_Button(this, tr("リプレイ(&P)"), tr("選んだ行のゲームをリプレイで見ます"),
                                 QRect(kTitleX, buttonsY + kButtonH + 8, 81, kButtonH));
     cmdReplay->setEnabled(false);
     cmdUpdate->setDefault(true);
@@ -165,11 +165,11 @@ void frmRank::cmdReplay_Click() {
 void frmRank::Show_Row(int i) {
     const RankRecord& row = RankData[i];
     const bool cleared = row.Used && row.Clear;
-    SetText(lblClear[i], cleared ? QStringLiteral("TRUE") : QStringLiteral("False"));
+    SetText(lblClear[i], cleared ? tr("TRUE") : tr("False"));
     SetColor(lblClear[i], cleared ? kRed : kBlack);
     if (!row.Used) {
         SetAlignment(lblName[i], Qt::AlignHCenter);
-        SetText(lblName[i], QStringLiteral("- Empty -"));
+        SetText(lblName[i], tr("- Empty -"));
         SetText(lblScore[i], i == 0 ? QStringLiteral("90") : QStringLiteral("0"));
         SetAlignment(lblMode[i], Qt::AlignHCenter);
         SetColor(lblMode[i], kBlack);
@@ -184,10 +184,10 @@ void frmRank::Show_Row(int i) {
     SetAlignment(lblMode[i], Qt::AlignRight);
     // Any other mode leaves the label as it was.
     if (row.Mode == 0) {
-        SetText(lblMode[i], QStringLiteral("NORMAL"));
+        SetText(lblMode[i], tr("NORMAL"));
         SetColor(lblMode[i], kBlue);
     } else if (row.Mode == 1) {
-        SetText(lblMode[i], QStringLiteral("HARD"));
+        SetText(lblMode[i], tr("HARD"));
         SetColor(lblMode[i], kRed);
     }
     SetText(lblDate[i], QString::fromStdString(Date_Text(row.Date)));
@@ -201,15 +201,19 @@ void frmRank::cmdRecover_Click() {
 }
 
 void frmRank::Recover() {
-    if (MsgBox("ランキングを初期化します。", MB_OKCANCEL, "確認") != IDOK) return;
-    if (MsgBox("ネットワークで「ぽに狩り」を共有している場合、\r\nこのまま実行すると多くの人に恨まれることになります。\r\n\r\n"
-               "本当に初期化しますか？",
-               MB_YESNO, "再確認") != IDYES)
+    if (MsgBox(TR_TEXT("glbSystem::frmRank", "ランキングを初期化します。"), MB_OKCANCEL,
+               TR_TEXT("glbSystem::frmRank", "確認")) != IDOK)
+        return;
+    if (MsgBox(TR_TEXT("glbSystem::frmRank",
+                       "ネットワークで「ぽに狩り」を共有している場合、\r\nこのまま実行すると多くの人に恨まれることになります。\r\n\r\n"
+                       "本当に初期化しますか？"),
+               MB_YESNO, TR_TEXT("glbSystem::frmRank", "再確認")) != IDYES)
         return;
     const bool saved = Init_Rank();
     Update_Rank();
     // Completion is claimed only when the empty ranking reached the file.
-    if (saved) MsgBox("ランキングの初期化が完了しました。", MB_OK, "完了");
+    if (saved)
+        MsgBox(TR_TEXT("glbSystem::frmRank", "ランキングの初期化が完了しました。"), MB_OK, TR_TEXT("glbSystem::frmRank", "完了"));
 }
 
 void frmRank::paintEvent(QPaintEvent* event) {

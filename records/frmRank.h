@@ -10,6 +10,8 @@
 namespace glbSystem {
 
 class frmRank : public QDialog {
+    Q_OBJECT
+
 public:
     frmRank();
 

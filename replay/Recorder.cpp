@@ -34,10 +34,10 @@ bool Recorder::KeyHeld(int vk) {
     return (snapMask_ & bit) != 0;
 }
 
-int Recorder::MessageBox(const std::string& prompt, const std::string& title, int buttons) {
+int Recorder::MessageBox(const Text& prompt, const Text& title, int buttons) {
     const int answer = Inner().MessageBox(prompt, title, buttons);
     if (inGame_) {
-        if (trace_) trace_->Writer()->Box(title, prompt);
+        if (trace_) trace_->Writer()->Box(title.Japanese(), prompt.Japanese());
         if (buttons == MB_YESNO && Recording()) replay_.answers.push_back({glbMain::gamePass, answer == IDYES});
     }
     return answer;

@@ -36,7 +36,7 @@ public:
     const std::string& Error() const { return error_; }
 
     bool KeyHeld(int vk) override;
-    int MessageBox(const std::string& prompt, const std::string& title, int buttons) override;
+    int MessageBox(const platform::Text& prompt, const platform::Text& title, int buttons) override;
 
     void GameStarting() override;
     void PassStarting() override;

@@ -23,7 +23,7 @@ using namespace platform;
 
 namespace {
 
-std::string Text(const QString& path) {
+std::string FileText(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "(no file)";
 }
@@ -72,7 +72,7 @@ protected:
 
 TEST_F(PrefsTest, DefaultsAreWrittenUnderTheirNamesAndEveryKeyComesBack) {
     ASSERT_EQ(Save_Preferences(path, Preferences{}), 0) << "the folder is made as well";
-    EXPECT_EQ(Text(path),
+    EXPECT_EQ(FileText(path),
               "[keys]\nabandon=Esc\nback=F12\ndown=Down\nfast=V\nfire=Space\nfullscreen=F\nhide=Return\nleft=Left\n"
               "pause=Ctrl\nright=Right\nup=Up\n\n"
               "[pad]\nback=Back\nfast=X, RB\nfire=A\nhide=\npause=Start\n\n"
@@ -88,7 +88,7 @@ TEST_F(PrefsTest, DefaultsAreWrittenUnderTheirNamesAndEveryKeyComesBack) {
         p.bindings.keys[A(Action::Fire)] = key;
         ASSERT_EQ(Save_Preferences(path, p), 0);
         QStringList problems;
-        EXPECT_TRUE(Read_Preferences(path, &problems) == p) << input::Key_Name(key).toStdString() << " in " << Text(path);
+        EXPECT_TRUE(Read_Preferences(path, &problems) == p) << input::Key_Name(key).toStdString() << " in " << FileText(path);
         EXPECT_TRUE(problems.isEmpty()) << problems.join('\n').toStdString();
     }
     EXPECT_GT(bindable, 150);
@@ -97,7 +97,7 @@ TEST_F(PrefsTest, DefaultsAreWrittenUnderTheirNamesAndEveryKeyComesBack) {
     // What is not ours stays.
     Write(path, "[other]\nx=1\n");
     ASSERT_EQ(Save_Preferences(path, Preferences{}), 0);
-    EXPECT_NE(Text(path).find("[other]\nx=1\n"), std::string::npos) << Text(path);
+    EXPECT_NE(FileText(path).find("[other]\nx=1\n"), std::string::npos) << FileText(path);
 }
 
 TEST_F(PrefsTest, DamagedEntriesTakeTheirDefaultsEachWithOneLine) {
@@ -127,7 +127,7 @@ TEST_F(PrefsTest, DamagedEntriesTakeTheirDefaultsEachWithOneLine) {
     };
     for (const auto& c : cases) {
         Write(path, c.file);
-        const std::string before = Text(path);
+        const std::string before = FileText(path);
         QStringList problems;
         Preferences expected;
         for (const auto& [action, key] : c.keys) expected.bindings.keys[A(action)] = key;
@@ -138,7 +138,7 @@ TEST_F(PrefsTest, DamagedEntriesTakeTheirDefaultsEachWithOneLine) {
         for (size_t i = 0; i < c.problems.size(); ++i)
             EXPECT_TRUE(problems[static_cast<qsizetype>(i)].contains(QString::fromUtf8(c.problems[i])))
                 << problems[static_cast<qsizetype>(i)].toStdString() << " lacks " << c.problems[i];
-        EXPECT_EQ(Text(path), before) << "reading never writes";
+        EXPECT_EQ(FileText(path), before) << "reading never writes";
     }
 }
 
@@ -172,7 +172,7 @@ TEST_F(PrefsTest, WindowSetsAKeyByItsPressAndKeepsItOnOk) {
     EXPECT_TRUE(input::FullScreenKey(Qt::Key_G) && !input::FullScreenKey(Qt::Key_F));
     EXPECT_TRUE(input::PadGameKey(input::PadY) == VK_SPACE && input::PadGameKey(input::PadA) == 0);
     EXPECT_TRUE(MusicVolume() == 40 && EffectsEnabled() && host.boxes.empty());
-    EXPECT_TRUE(Read_Preferences(path, nullptr) == Current_Preferences()) << Text(path);
+    EXPECT_TRUE(Read_Preferences(path, nullptr) == Current_Preferences()) << FileText(path);
 }
 
 TEST_F(PrefsTest, WindowRefusesAKeyOrButtonOfAnotherActionByName) {
