@@ -8,6 +8,7 @@
 
 #include "game/GameWindow.h"
 #include "game/frmMain.h"
+#include "input/KeyMap.h"
 #include "records/Config.h"
 #include "records/Ranking.h"
 #include "replay/ReplayFile.h"
@@ -87,12 +88,13 @@ ReplayWatch::~ReplayWatch() {
 }
 
 void ReplayWatch::Key(int qtKey, bool down) {
-    switch (qtKey) {
-    case Qt::Key_Control:
+    // The player's keys for pause, fast and abandon, wherever they put them.
+    switch (input::VirtualKeyFromQt(qtKey)) {
+    case platform::VK_CONTROL:
         if (down) host_.SetPaused(!host_.Paused());
         break;
-    case Qt::Key_V: host_.SetFast(down); break;
-    case Qt::Key_Escape:
+    case platform::VK_V: host_.SetFast(down); break;
+    case platform::VK_ESCAPE:
         if (down) host_.Stop();
         break;
     default: return;
@@ -110,7 +112,7 @@ bool ReplayWatch::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::ShortcutOverride: {
         auto* key = static_cast<QKeyEvent*>(event);
         // F still switches full screen; no other key reaches the game.
-        if (key->key() == Qt::Key_F) return false;
+        if (input::FullScreenKey(key->key())) return false;
         // The Ctrl the game window sends itself when the focus goes pauses a game, not the
         // watching: a replay watched beside other work plays on.
         const bool focusGone = !event->spontaneous() && !live_.HasFocus();

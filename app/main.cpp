@@ -12,13 +12,13 @@
 #include "app/LiveHost.h"
 #include "app/Main.h"
 #include "app/ReplayMode.h"
-#include "app/SoundSettings.h"
 #include "game/frmMain.h"
 #include "input/LivePads.h"
 #include "input/PadKeys.h"
 #include "platform/LiveSound.h"
 #include "platform/QtMediaPlayer.h"
 #include "platform/Random.h"
+#include "prefs/Preferences.h"
 #include "records/Ranking.h"
 #include "replay/Recorder.h"
 #include "replay/Text.h"
@@ -160,7 +160,7 @@ int main(int argc, char** argv) {
     app::LiveHost host;
     host.SetMediaPlayer(std::make_unique<platform::QtMediaPlayer>());
     host.SetEffects(std::make_unique<platform::LiveEffects>());
-    app::Read_SoundSettings();
+    prefs::Load_Preferences();
     platform::InstallHost(&host);
     glbMain::gameFullScreen = parser.isSet(fullScreenOption);
     if (problem) {

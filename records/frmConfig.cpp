@@ -4,7 +4,9 @@
 #include <QPointer>
 
 #include "platform/Types.h"
+#include "prefs/frmKeys.h"
 #include "records/Config.h"
+#include "ui/Center.h"
 #include "ui/Window.h"
 
 namespace glbSystem {
@@ -29,7 +31,7 @@ frmConfig* Config_Window() { return g_open; }
 frmConfig::frmConfig() {
     g_open = this;
     ui::Setup_Window(this, tr("コンフィグ"));
-    setFixedSize(320, 122);
+    setFixedSize(320, 157);
 
     chkStar = MakeBox(this, tr("星を描画する"), 12, 8);
     chkHardMode = MakeBox(this, tr("ハードモード"), 12, 32);
@@ -41,10 +43,13 @@ frmConfig::frmConfig() {
     cmdDefault = ui::Make_Button(this, tr("デフォルト(&D)"), tr("各項目を初期値に戻します"), QRect(112, 88, 96, 27));
     cmdCancel = ui::Make_Button(this, tr("キャンセル"), tr("設定を破棄してメニューに戻ります"), QRect(216, 88, 96, 27));
     cmdOK->setDefault(true);
+    cmdKeys = ui::Make_Button(this, tr("キーと音(&K)..."), tr("キー・コントローラーのボタン・音量を変更します"),
+                              QRect(8, 122, 304, 27));
 
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     connect(cmdDefault, &QPushButton::clicked, this, [this] { cmdDefault_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+    connect(cmdKeys, &QPushButton::clicked, this, [this] { cmdKeys_Click(); });
 
     Output_Config();
 }
@@ -75,6 +80,8 @@ void frmConfig::cmdDefault_Click() {
     Default_Config();
     Output_Config();
 }
+
+void frmConfig::cmdKeys_Click() { ui::Show_Centered(new prefs::frmKeys(this)); }
 
 void frmConfig::reject() { cmdCancel_Click(); }
 

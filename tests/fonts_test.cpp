@@ -25,6 +25,7 @@
 #include "app/frmMenu.h"
 #include "game/Keys.h"
 #include "game/frmMain.h"
+#include "prefs/frmKeys.h"
 #include "records/Config.h"
 #include "records/frmConfig.h"
 #include "records/frmGetName.h"
@@ -217,6 +218,10 @@ TEST_F(FontsTest, EveryWindowShowsEveryCaptionInItsOwnFace) {
     ExpectAllGlyphs(config, QStringLiteral("config.png"));
     config->close();
 
+    auto* keys = new prefs::frmKeys();
+    ExpectAllGlyphs(keys, QStringLiteral("keys.png"));
+    keys->close();
+
     auto* name = new frmGetName();
     name->txtName->setText(QStringLiteral("ガルモ討伐隊"));
     ExpectAllGlyphs(name, QStringLiteral("name.png"));
@@ -269,6 +274,11 @@ TEST_F(FontsTest, EveryCaptionFitsItsControl) {
     auto* config = new frmConfig();
     Measure(config, fit, QStringLiteral("config.png"));
     config->close();
+    auto* keys = new prefs::frmKeys();
+    Measure(keys, fit, QStringLiteral("keys.png"));
+    keys->cmdButton[static_cast<int>(input::Action::Back)]->click();  // the widest caption it shows
+    Measure(keys, fit, QStringLiteral("keys-waiting.png"));
+    keys->close();
     auto* name = new frmGetName();
     Measure(name, fit, QStringLiteral("name.png"));
     name->close();

@@ -93,7 +93,7 @@ records_windows() {  # name, scale expected, environment assignments: the menu, 
   shot "$ranking" "$((564 * s))x$((255 * s))" "ranking-$name.png" &&
     check "Esc on the ranking brings the menu back" press_until "$window" Escape viewable 'ぽに狩り'
   check "Alt+C opens the settings ($name)" press_until "$menu" alt+c viewable "$config"
-  shot "$config" "$((320 * s))x$((122 * s))" "config-$name.png" &&
+  shot "$config" "$((320 * s))x$((157 * s))" "config-$name.png" &&
     check "Esc on the settings brings the menu back" press_until "$window" Escape viewable 'ぽに狩り'
   if [[ $name == *-en ]]; then
     # Esc asks before leaving, in English, in a box wide enough for what it says.

@@ -334,6 +334,14 @@ To repair it, the ranking will be reset.</translation>
         <source>設定を破棄してメニューに戻ります</source>
         <translation>Drop the changes and go back to the menu</translation>
     </message>
+    <message>
+        <source>キーと音(&amp;K)...</source>
+        <translation>&amp;Keys and Sound...</translation>
+    </message>
+    <message>
+        <source>キー・コントローラーのボタン・音量を変更します</source>
+        <translation>Change the keys, the controller buttons and the volumes</translation>
+    </message>
 </context>
 <context>
     <name>glbSystem::frmGetName</name>
@@ -520,6 +528,159 @@ Do you really want to reset the ranking?</translation>
     <message>
         <source>効果音</source>
         <translation>Sound effects</translation>
+    </message>
+</context>
+<context>
+    <name>prefs::frmKeys</name>
+    <message>
+        <source>キーと音</source>
+        <translation>Keys and Sound</translation>
+    </message>
+    <message>
+        <source>左へ移動</source>
+        <translation>Move left</translation>
+    </message>
+    <message>
+        <source>上へ移動</source>
+        <translation>Move up</translation>
+    </message>
+    <message>
+        <source>右へ移動</source>
+        <translation>Move right</translation>
+    </message>
+    <message>
+        <source>下へ移動</source>
+        <translation>Move down</translation>
+    </message>
+    <message>
+        <source>発射</source>
+        <translation>Fire</translation>
+    </message>
+    <message>
+        <source>高速モード</source>
+        <translation>Fast mode</translation>
+    </message>
+    <message>
+        <source>一時停止</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>ゲームを隠す</source>
+        <translation>Hide game</translation>
+    </message>
+    <message>
+        <source>隠したゲームを戻す</source>
+        <translation>Bring back</translation>
+    </message>
+    <message>
+        <source>ゲームをやめる</source>
+        <translation>Abandon</translation>
+    </message>
+    <message>
+        <source>全画面表示</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>キーボード</source>
+        <translation>Keyboard</translation>
+    </message>
+    <message>
+        <source>クリックしてから、割り当てるキーを押します</source>
+        <translation>Click, then press the key to use</translation>
+    </message>
+    <message>
+        <source>F7～F11 はデバッグ用（固定）</source>
+        <translation>F7–F11: debugging keys (fixed)</translation>
+    </message>
+    <message>
+        <source>コントローラー</source>
+        <translation>Controller</translation>
+    </message>
+    <message>
+        <source>クリックしてから、割り当てるボタンを押します（Delete キーで「なし」）</source>
+        <translation>Click, then press the button to use (Delete for none)</translation>
+    </message>
+    <message>
+        <source>音</source>
+        <translation>Sound</translation>
+    </message>
+    <message>
+        <source>音楽の音量</source>
+        <translation>Music volume</translation>
+    </message>
+    <message>
+        <source>効果音を鳴らす</source>
+        <translation>Play sound effects</translation>
+    </message>
+    <message>
+        <source>効果音の音量</source>
+        <translation>Effects volume</translation>
+    </message>
+    <message>
+        <source>既定に戻す(&amp;D)</source>
+        <translation>&amp;Defaults</translation>
+    </message>
+    <message>
+        <source>キーとボタンを初期値に戻します</source>
+        <translation>Set every key and button back to its default</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>設定を保存してコンフィグに戻ります</source>
+        <translation>Keep the settings and go back to Config</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>変更を破棄してコンフィグに戻ります</source>
+        <translation>Drop the changes and go back to Config</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>ボタンを押す</source>
+        <translation>Press one</translation>
+    </message>
+    <message>
+        <source>キーを押す</source>
+        <translation>Press a key</translation>
+    </message>
+    <message>
+        <source>F7～F11 はデバッグ用のキーなので、割り当てられません。</source>
+        <translation>F7 to F11 are the debugging keys; they cannot be given to an action.</translation>
+    </message>
+    <message>
+        <source>このキーは割り当てられません。</source>
+        <translation>This key cannot be given to an action.</translation>
+    </message>
+    <message>
+        <source>「%1」は「%2」に使われています。<byte value="xd"/>
+別のキーを選んでください。</source>
+        <translation>“%1” is already the key for “%2”.<byte value="xd"/>
+Please choose another key.</translation>
+    </message>
+    <message>
+        <source>「%1」ボタンは「%2」に使われています。<byte value="xd"/>
+別のボタンを選んでください。</source>
+        <translation>The %1 button is already one for “%2”.<byte value="xd"/>
+Please choose another button.</translation>
+    </message>
+    <message>
+        <source>設定を「%1」に保存できませんでした（%2）。<byte value="xd"/>
+この設定はプログラムを終了するまでの間だけ使われます。</source>
+        <translation>The settings could not be saved in “%1” (%2).<byte value="xd"/>
+They are used only until the program ends.</translation>
+    </message>
+    <message>
+        <source>Error !!</source>
+        <translation>Error !!</translation>
     </message>
 </context>
 <context>
