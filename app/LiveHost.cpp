@@ -68,7 +68,7 @@ bool LiveHost::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-int LiveHost::MessageBox(const std::string& prompt, const std::string& title, int buttons) {
+int LiveHost::MessageBox(const platform::Text& prompt, const platform::Text& title, int buttons) {
     return ui::Show_Message_Box(prompt, title, buttons);
 }
 

@@ -28,7 +28,7 @@ public:
 
     int32_t TimeMs() override;
     bool KeyHeld(int vk) override;
-    int MessageBox(const std::string& prompt, const std::string& title, int buttons) override;
+    int MessageBox(const platform::Text& prompt, const platform::Text& title, int buttons) override;
     void MediaCommand(const std::string& command) override;
     void MediaFileName(const std::string& fileName) override;
     void DoEvents() override;

@@ -1,39 +1,15 @@
 #include "app/ReplayMode.h"
 
-#include <QApplication>
-#include <QEvent>
-#include <QWidget>
 #include <cstdio>
 #include <optional>
 
-#include "game/frmMain.h"
+#include "app/Watch.h"
+#include "platform/Platform.h"
 #include "replay/ReplayFile.h"
 #include "replay/ReplayPlayer.h"
 #include "replay/Text.h"
 
 namespace app {
-
-namespace {
-
-// While a replay plays in the game window, the keyboard must not play along.
-class KeyboardMuffler : public QObject {
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        switch (event->type()) {
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::ShortcutOverride: {
-            auto* widget = qobject_cast<QWidget*>(watched);
-            if (widget && dynamic_cast<glbMain::frmMain*>(widget->window())) return true;
-            break;
-        }
-        default: break;
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-} // namespace
 
 int Play_ReplayFile(const ReplayRequest& request, platform::Host* live) {
     const std::string name = replay::Printable(request.file);
@@ -51,12 +27,16 @@ int Play_ReplayFile(const ReplayRequest& request, platform::Host* live) {
         return 1;
     };
     if (trace && !trace->Writer()) return traceFailed();
-    KeyboardMuffler muffler;
-    if (live) qApp->installEventFilter(&muffler);
     // Headless, no one can close the window on a replay that never ends.
     const int64_t limit = live || request.frames >= 0 ? request.frames : kHeadlessPassLimit;
-    const replay::PlayOutcome outcome = replay::Play_Replay(r, {live, trace ? trace->Writer() : nullptr, limit});
-    if (live) qApp->removeEventFilter(&muffler);
+    replay::PlayOutcome outcome;
+    {
+        // In the game window the viewer steers the watching; the keyboard never plays along.
+        std::optional<ReplayWatch> watch;
+        if (live) watch.emplace(*live);
+        outcome = replay::Play_Replay(r, {live ? &watch->Host() : nullptr, trace ? trace->Writer() : nullptr, limit});
+    }
+    if (live) platform::InstallHost(live);
     if (!outcome.desync.empty()) std::fprintf(stderr, "ponigari: %s: %s\n", name.c_str(), outcome.desync.c_str());
     const bool bounded = limit != request.frames && outcome.stop == replay::Stop::Limit && outcome.desync.empty();
     if (bounded)

@@ -7,7 +7,9 @@
 #include "platform/Platform.h"
 #include "records/Ranking.h"
 #include "records/Register.h"
+#include "records/ReplayLinks.h"
 #include "records/Windows.h"
+#include "replay/Kept.h"
 #include "ui/Center.h"
 #include "ui/Fonts.h"
 #include "ui/Window.h"
@@ -29,25 +31,25 @@ frmMenu* Menu() {
 }
 
 frmMenu::frmMenu() {
-    setWindowTitle(QStringLiteral("ぽに狩り"));
+    setWindowTitle(tr("ぽに狩り"));
     setWindowIcon(ui::Window_Icon());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFont(ui::Gothic_Font());
     setFixedSize(192, 88);
 
-    struct Layout { QPushButton** button; const char16_t* caption; int x, y; const char16_t* tip; };
+    struct Layout { QPushButton** button; const char* caption; int x, y; const char* tip; };
     const Layout layouts[] = {
-        {&cmdStart, u"スタート(&S)", 8, 8, u"さぁ、ゲームの始まりです"},
-        {&cmdRank, u"ランキング(&R)", 104, 8, u"ランキングを表示します"},
-        {&cmdConfig, u"コンフィグ(&C)", 8, 48, u"各種設定を変更します"},
-        {&cmdExit, u"終了(&X)", 104, 48, u"ぽに狩りを終了します"},
+        {&cmdStart, QT_TR_NOOP("スタート(&S)"), 8, 8, QT_TR_NOOP("さぁ、ゲームの始まりです")},
+        {&cmdRank, QT_TR_NOOP("ランキング(&R)"), 104, 8, QT_TR_NOOP("ランキングを表示します")},
+        {&cmdConfig, QT_TR_NOOP("コンフィグ(&C)"), 8, 48, QT_TR_NOOP("各種設定を変更します")},
+        {&cmdExit, QT_TR_NOOP("終了(&X)"), 104, 48, QT_TR_NOOP("ぽに狩りを終了します")},
     };
     for (const Layout& s : layouts) {
-        auto* button = new QPushButton(QString::fromUtf16(s.caption), this);
+        auto* button = new QPushButton(tr(s.caption), this);
         button->setGeometry(s.x, s.y, 81, 33);
         button->setFont(ui::UI_Gothic_Font());
-        button->setToolTip(QString::fromUtf16(s.tip));
+        button->setToolTip(tr(s.tip));
         button->setAutoDefault(false);
         *s.button = button;
     }
@@ -71,7 +73,9 @@ void frmMenu::cmdStart_Click() {
         show();
         return;
     }
-    if (glbSystem::Register_Rank(result)) glbSystem::Save_Rank();
+    // The row the result takes knows the game's kept replay.
+    if (glbSystem::Register_Rank(result) && glbSystem::Save_Rank() && !replay::Last_Kept().empty())
+        glbSystem::Link_Replay(result, replay::Last_Kept());
     glbSystem::Open_Rank([this] { show(); });
 }
 
@@ -86,7 +90,9 @@ void frmMenu::cmdConfig_Click() {
 }
 
 void frmMenu::cmdExit_Click() {
-    if (platform::MsgBox("終了してもよろしいですか？", platform::MB_YESNO, "確認") == platform::IDYES) Quit();
+    if (platform::MsgBox(TR_TEXT("app::frmMenu", "終了してもよろしいですか？"), platform::MB_YESNO,
+                         TR_TEXT("app::frmMenu", "確認")) == platform::IDYES)
+        Quit();
 }
 
 void frmMenu::reject() { cmdExit_Click(); }

@@ -6,6 +6,8 @@
 namespace app {
 
 class frmMenu : public QDialog {
+    Q_OBJECT
+
 public:
     frmMenu();
 

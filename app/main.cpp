@@ -8,16 +8,17 @@
 
 #include "app/Application.h"
 #include "app/CommandLine.h"
+#include "app/Language.h"
 #include "app/LiveHost.h"
 #include "app/Main.h"
 #include "app/ReplayMode.h"
-#include "app/SoundSettings.h"
 #include "game/frmMain.h"
 #include "input/LivePads.h"
 #include "input/PadKeys.h"
 #include "platform/LiveSound.h"
 #include "platform/QtMediaPlayer.h"
 #include "platform/Random.h"
+#include "prefs/Preferences.h"
 #include "records/Ranking.h"
 #include "replay/Recorder.h"
 #include "replay/Text.h"
@@ -72,7 +73,12 @@ int main(int argc, char** argv) {
     parser.addOption(seedOption);
     parser.addOption(platformOption);
     QCommandLineOption fullScreenOption(QStringLiteral("fullscreen"), QStringLiteral("Play in full screen (F switches)."));
-    parser.addOptions({recordOption, replayOption, headlessOption, traceOption, framesOption, fullScreenOption});
+    QCommandLineOption languageOption(QStringLiteral("lang"),
+                                      QStringLiteral("The windows' language: ja (Japanese) or en (English). By "
+                                                     "default the desktop's: Japanese for Japanese and for the C "
+                                                     "locale, English for any other."),
+                                      QStringLiteral("language"));
+    parser.addOptions({recordOption, replayOption, headlessOption, traceOption, framesOption, fullScreenOption, languageOption});
     // The launcher's way of telling a player who started the game from the menu what stops it.
     QCommandLineOption problemOption(QStringLiteral("problem"),
                                      QStringLiteral("Show TEXT in a message box instead of playing, and exit."),
@@ -124,6 +130,8 @@ int main(int argc, char** argv) {
         if (parser.isSet(recordOption) && app::Same_File(recordPath, replayRequest.trace))
             misuse = "--trace and --record name the same file";
     }
+    const std::optional<app::Language> askedLanguage = app::Language_Named(parser.value(languageOption));
+    if (parser.isSet(languageOption) && !askedLanguage) misuse = "--lang takes ja or en";
     if (parser.isSet(framesOption)) {
         bool ok = false;
         replayRequest.frames = parser.value(framesOption).toLongLong(&ok);
@@ -135,12 +143,15 @@ int main(int argc, char** argv) {
     }
     if (replaying && parser.isSet(headlessOption)) return app::Play_ReplayFile(replayRequest, nullptr);
     const bool problem = parser.isSet(problemOption);
-    if (problem) std::fprintf(stderr, "ponigari: %s\n", qPrintable(parser.value(problemOption)));
 
     // Whole scale factors only (a 1.5 desktop gets 2), so the game's pixels stay square blocks.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     const auto application = app::Open_Application(argc, argv, parser.value(platformOption));
-    if (!application) return 1;
+    if (!application) {
+        if (problem) std::fprintf(stderr, "ponigari: %s\n", qPrintable(parser.value(problemOption)));
+        return 1;
+    }
+    app::Install_Language(askedLanguage.value_or(app::Desktop_Language()), app::Translation_Folders());
     QApplication::setApplicationName(QStringLiteral("ponigari"));
     QApplication::setWindowIcon(ui::Window_Icon());
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.ponigari.ponigari"));  // the menu entry's name
@@ -149,11 +160,14 @@ int main(int argc, char** argv) {
     app::LiveHost host;
     host.SetMediaPlayer(std::make_unique<platform::QtMediaPlayer>());
     host.SetEffects(std::make_unique<platform::LiveEffects>());
-    app::Read_SoundSettings();
+    prefs::Load_Preferences();
     platform::InstallHost(&host);
     glbMain::gameFullScreen = parser.isSet(fullScreenOption);
     if (problem) {
-        platform::MsgBox(parser.value(problemOption).toStdString(), platform::MB_OK, "Error !!");
+        const QString shown = app::Problem_Text(parser.value(problemOption));
+        std::fprintf(stderr, "ponigari: %s\n", qPrintable(shown));
+        platform::MsgBox(platform::Text::Verbatim(shown.toStdString()), platform::MB_OK,
+                         TR_TEXT("app::Launcher", "Error !!"));
         return 1;
     }
     glbMain::LiveGameWindow window;
@@ -171,6 +185,7 @@ int main(int argc, char** argv) {
     host.SetPads(&pads);
     // Every game is seeded on its own from the run's seed, recorded or not.
     replay::Recorder recorder(host, seed);
+    recorder.KeepGames(true);
     recorder.RecordTo(recordPath);
     recorder.TraceTo(replayRequest.trace);
     platform::InstallHost(&recorder);

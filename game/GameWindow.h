@@ -1,11 +1,23 @@
 #pragma once
 // What the game flow needs of its window. The live frmMain implements it with Qt; headless
 // runs and tests use HeadlessWindow.
+#include <cstdint>
 #include <string>
 
 #include "draw/FrameImage.h"
+#include "platform/Text.h"
 
 namespace glbMain {
+
+// The pause label's words, the score at %1.
+inline constexpr platform::TextId kPauseCaption = TR_TEXT("glbMain::GameWindow", "PAUSE : Score %1 Points.");
+
+// The pause label's text, in a fixed buffer: it is rebuilt every frame. The live window words
+// it in the player's language from the score.
+struct PauseText {
+    char text[48];
+    int32_t score;
+};
 
 class GameWindow {
 public:
@@ -17,7 +29,7 @@ public:
     // Shows the composed frame (the per-frame repaint).
     virtual void Present(const draw::FrameImage& frame) = 0;
     // The pause label: its caption (kept centred) and whether it shows.
-    virtual void SetPauseCaption(const char* caption) = 0;
+    virtual void SetPauseCaption(const PauseText& caption) = 0;
     virtual void SetPauseVisible(bool visible) = 0;
     virtual void Unload() = 0;
 };
@@ -29,7 +41,7 @@ public:
     void Show() override { visible = true; }
     void SetVisible(bool v) override { visible = v; }
     void Present(const draw::FrameImage&) override { ++presents; }
-    void SetPauseCaption(const char* caption) override { pauseCaption = caption; }
+    void SetPauseCaption(const PauseText& caption) override { pauseCaption = caption.text; }
     void SetPauseVisible(bool v) override { pauseVisible = v; }
     void Unload() override { loaded = false; visible = false; }
 

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "game/GameWindow.h"
+
 namespace glbMain {
 
 void Form_KeyDown(int keyCode);
@@ -23,11 +25,7 @@ void Check_Unhide();
 void Hide_Game();
 void Cheat_Warp();
 
-// "PAUSE : Score 1230 Points."
-// The pause label's text, in a fixed buffer: it is rebuilt every frame.
-struct PauseText {
-    char text[48];
-};
+// kPauseCaption in its Japanese words: "PAUSE : Score 1230 Points."
 PauseText Pause_Caption(int32_t score);
 
 } // namespace glbMain

@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QShortcut>
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -16,23 +15,18 @@
 #include "platform/Platform.h"
 #include "ui/Center.h"
 #include "ui/Fonts.h"
+#include "ui/Translate.h"
 #include "ui/Window.h"
 
 namespace glbMain {
 
 frmMain::frmMain() {
-    setWindowTitle(QStringLiteral("ゲーム画面"));
+    setWindowTitle(tr("ゲーム画面"));
     setWindowIcon(ui::Window_Icon());
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::StrongFocus);
     input::Set_PadRole(this, input::PadRole::Game);
-
-    // F switches full screen; the game itself has no use for the key. Only the full-screen
-    // flag changes, so a maximised window comes back maximised.
-    auto* fullScreen = new QShortcut(QKeySequence(Qt::Key_F), this);
-    fullScreen->setAutoRepeat(false);
-    connect(fullScreen, &QShortcut::activated, this, [this] { setWindowState(windowState() ^ Qt::WindowFullScreen); });
 
     lblPause = new QLabel(QStringLiteral("PAUSE"), this);
     lblPause->hide();
@@ -69,6 +63,13 @@ void frmMain::resizeEvent(QResizeEvent* event) {
 }
 
 void frmMain::keyPressEvent(QKeyEvent* event) {
+    // F (or the player's key for it) switches full screen; the game itself has no use for the
+    // key. Only the full-screen flag changes, so a maximised window comes back maximised.
+    if (input::FullScreenKey(event->key())) {
+        if (!event->isAutoRepeat()) setWindowState(windowState() ^ Qt::WindowFullScreen);
+        event->accept();
+        return;
+    }
     const int vk = input::VirtualKeyFromQt(event->key());
     // A key held since before this window had the focus was pressed for something else: an
     // Enter held a moment too long on the menu repeats here, and must not hide the game it
@@ -78,7 +79,7 @@ void frmMain::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (vk) Form_KeyDown(vk);
-    if (event->key() == Qt::Key_Escape) Form_KeyPress(27);
+    if (vk == platform::VK_ESCAPE) Form_KeyPress(27);
     event->accept();
 }
 
@@ -129,8 +130,9 @@ void frmMain::Pause_For_Focus_Loss() {
     // Paused as by a Ctrl press, and sent as one: a replay in this window ignores it as it
     // ignores the keyboard, and a recording keeps it as the Ctrl it is.
     if (!Focus_LossPauses()) return;
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_Control, Qt::NoModifier);
-    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Control, Qt::NoModifier);
+    const int pause = input::QtKeyFromVirtual(platform::VK_CONTROL);
+    QKeyEvent press(QEvent::KeyPress, pause, Qt::NoModifier);
+    QKeyEvent release(QEvent::KeyRelease, pause, Qt::NoModifier);
     QCoreApplication::sendEvent(this, &press);
     QCoreApplication::sendEvent(this, &release);
 }
@@ -151,10 +153,11 @@ void LiveGameWindow::Load() {
     delete form_;
     form_ = new frmMain();
     hadFocus_ = false;
-    caption_.clear();
+    captionScore_.reset();
     Resize_Client(form_, glbMain::FieldWidth, glbMain::FieldHeight);
     ui::Center_Object(form_);
     ui::Center_Object(form_->lblPause, form_);
+    if (onLoad) onLoad(*form_);
 }
 
 void LiveGameWindow::Show() {
@@ -187,10 +190,10 @@ void LiveGameWindow::SetVisible(bool visible) {
 
 void LiveGameWindow::Present(const draw::FrameImage& frame) { form_->Show_Frame(frame); }
 
-void LiveGameWindow::SetPauseCaption(const char* caption) {
-    if (caption_ == caption) return;
-    caption_ = caption;
-    form_->lblPause->setText(QString::fromUtf8(caption));
+void LiveGameWindow::SetPauseCaption(const PauseText& caption) {
+    if (captionScore_ == caption.score) return;
+    captionScore_ = caption.score;
+    form_->lblPause->setText(ui::Translated(kPauseCaption.Arg(caption.score)));
     form_->lblPause->adjustSize();
     ui::Center_Object(form_->lblPause, form_);
 }

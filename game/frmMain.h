@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QWidget>
 #include <bitset>
+#include <functional>
+#include <optional>
 
 #include "game/FieldView.h"
 #include "game/GameWindow.h"
@@ -15,6 +17,8 @@ namespace glbMain {
 inline bool gameFullScreen = false;
 
 class frmMain : public QWidget {
+    Q_OBJECT
+
 public:
     frmMain();
     void Show_Frame(const draw::FrameImage& frame);
@@ -55,17 +59,19 @@ public:
     void Show() override;
     void SetVisible(bool visible) override;
     void Present(const draw::FrameImage& frame) override;
-    void SetPauseCaption(const char* caption) override;
+    void SetPauseCaption(const PauseText& caption) override;
     void SetPauseVisible(bool visible) override;
     void Unload() override;
     frmMain* form() const { return form_; }
     // The focus as the live host saw it at an event pass: a running game that lost it pauses.
     void Focus_Sampled(bool focus);
+    // Called with every fresh window before it shows: a replay's window dresses itself here.
+    std::function<void(frmMain&)> onLoad;
 
 private:
     frmMain* form_ = nullptr;
     bool hadFocus_ = false;
-    std::string caption_;  // what the label shows, so an unchanged score costs nothing
+    std::optional<int32_t> captionScore_;  // the score the label shows, so an unchanged one costs nothing
 };
 
 } // namespace glbMain

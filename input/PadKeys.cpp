@@ -9,6 +9,8 @@
 #include <array>
 #include <cstdlib>
 
+#include "input/Bindings.h"
+#include "input/KeyMap.h"
 #include "platform/Platform.h"
 
 namespace input {
@@ -18,6 +20,10 @@ using namespace platform;
 namespace {
 
 constexpr const char* kRoleProperty = "ponigariPadRole";
+
+std::function<void(PadButton button)> g_catcher;
+
+uint32_t Bit(PadButton button) { return 1u << button; }
 
 PadRole Role(const QWidget* window) {
     const QVariant role = window->property(kRoleProperty);
@@ -57,9 +63,14 @@ void Move_Focus(QWidget* window, QWidget* from, PadButton way) {
 } // namespace
 
 int PadGameKey(PadButton button) {
-    static constexpr int keys[PadButtonCount] = {VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN, VK_SPACE, 0, VK_V, VK_CONTROL, VK_F12};
-    return button >= 0 && button < PadButtonCount ? keys[button] : 0;
+    static constexpr int arrows[] = {VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN};
+    if (button < 0 || button >= PadButtonCount) return 0;
+    if (button <= PadDown) return arrows[button];
+    const Action action = Buttons_Holder(Current_Bindings(), Bit(button), Action::Count);
+    return action == Action::Count ? 0 : Action_VirtualKey(action);
 }
+
+void Catch_PadButtons(std::function<void(PadButton button)> catcher) { g_catcher = std::move(catcher); }
 
 void Set_PadRole(QWidget* window, PadRole role) { window->setProperty(kRoleProperty, static_cast<int>(role)); }
 
@@ -68,13 +79,23 @@ void Route_PadButton(PadButton button, bool down) {
     // focus moved in between (a window that is gone hears neither again).
     static std::array<QPointer<QWidget>, PadButtonCount> pressedOn;
     QWidget* focus = down ? Key_Target() : pressedOn[button].data();
+    if (down && g_catcher && Button_Bindable(button)) {
+        // The button is the answer, and its release belongs to no window.
+        QTimer::singleShot(0, qApp, [button] {
+            if (g_catcher) g_catcher(button);
+        });
+        focus = nullptr;
+    }
     pressedOn[button] = down ? focus : nullptr;
     if (!focus) return;
     QWidget* window = focus->window();
     switch (Role(window)) {
-    case PadRole::Game:
-        if (button == PadStart) Post_Key(focus, Qt::Key_Control, down);
+    case PadRole::Game: {
+        // Pause and hide are key presses the game hears between passes, as from the keyboard.
+        const int vk = PadGameKey(button);
+        if (vk == VK_CONTROL || vk == VK_RETURN) Post_Key(focus, QtKeyFromVirtual(vk), down);
         return;
+    }
     case PadRole::Keyboard: return;
     case PadRole::Buttons: break;
     }

@@ -1,13 +1,16 @@
 #pragma once
 // A controller's buttons as the keys they stand for: held game keys, and keys posted to the
 // window that has the focus.
+#include <functional>
+
 #include "input/SdlGamepads.h"
 
 class QWidget;
 
 namespace input {
 
-// The key a button holds in the game, 0 for none.
+// The virtual key a button holds in the game, 0 for none: the d-pad's arrows, the rest as the
+// player bound them.
 int PadGameKey(PadButton button);
 
 // What a window makes of the buttons. Buttons (every window unless it says otherwise): the
@@ -19,5 +22,9 @@ void Set_PadRole(QWidget* window, PadRole role);
 
 // The keys are posted, so that they reach the game between passes as typed keys do.
 void Route_PadButton(PadButton button, bool down);
+
+// While set, a press of any button but the d-pad's goes here (posted) instead of to the
+// windows: a window that asks the player for a button. nullptr ends it.
+void Catch_PadButtons(std::function<void(PadButton button)> catcher);
 
 } // namespace input

@@ -95,7 +95,10 @@ void SdlGamepads::Sum() {
             button(SDL_CONTROLLER_BUTTON_DPAD_DOWN) || pad.y > kDeadZone,
             button(SDL_CONTROLLER_BUTTON_A),
             button(SDL_CONTROLLER_BUTTON_B),
-            button(SDL_CONTROLLER_BUTTON_X) || button(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER),
+            button(SDL_CONTROLLER_BUTTON_X),
+            button(SDL_CONTROLLER_BUTTON_Y),
+            button(SDL_CONTROLLER_BUTTON_LEFTSHOULDER),
+            button(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER),
             button(SDL_CONTROLLER_BUTTON_START),
             button(SDL_CONTROLLER_BUTTON_BACK),
         };

@@ -12,9 +12,8 @@ namespace input {
 // What the controllers hold, in the game's terms. Several controllers add up.
 enum PadButton : int {
     PadLeft, PadUp, PadRight, PadDown,  // d-pad, or the left stick beyond its dead zone
-    PadA,                               // south face button
-    PadB,                               // east face button
-    PadFast,                            // west face button or right shoulder
+    PadA, PadB, PadX, PadY,             // face buttons: south, east, west, north
+    PadLB, PadRB,                       // shoulders
     PadStart, PadBack, PadButtonCount,
 };
 

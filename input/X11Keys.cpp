@@ -1,33 +1,61 @@
 #include "input/X11Keys.h"
 
+#include <QChar>
+#include <Qt>
 #include <X11/Xlib.h>
 #include <X11/keysym.h>
 
+#include "input/Bindings.h"
+#include "input/KeyMap.h"
 #include "platform/Platform.h"
 
 namespace input {
 
 using namespace platform;
 
-X11KeyMap::X11KeyMap(void* display) : display_(display) {
-    if (!display_) return;
-    auto* dpy = static_cast<Display*>(display_);
-    const struct { int vk; KeySym sym; } keys[] = {
-        {VK_RETURN, XK_Return}, {VK_CONTROL, XK_Control_L}, {VK_ESCAPE, XK_Escape},
-        {VK_SPACE, XK_space},   {VK_LEFT, XK_Left},         {VK_UP, XK_Up},
-        {VK_RIGHT, XK_Right},   {VK_DOWN, XK_Down},         {VK_DELETE, XK_Delete},
-        {VK_V, XK_v},           {VK_F7, XK_F7},             {VK_F8, XK_F8},
-        {VK_F9, XK_F9},         {VK_F10, XK_F10},           {VK_F11, XK_F11},
-        {VK_F12, XK_F12},
+KeySyms X11_KeySyms(int qtKey) {
+    // Letters, digits and signs of Latin-1 are their own key symbols, the letters in small case.
+    if ((qtKey >= 0x20 && qtKey <= 0x7e) || (qtKey >= 0xa0 && qtKey <= 0xff))
+        return {QChar(qtKey).toLower().unicode(), 0};
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12) return {XK_F1 + static_cast<unsigned long>(qtKey - Qt::Key_F1), 0};
+    static constexpr struct { int key; unsigned long main, twin; } kKeys[] = {
+        {Qt::Key_Escape, XK_Escape, 0},       {Qt::Key_Tab, XK_Tab, 0},
+        {Qt::Key_Backspace, XK_BackSpace, 0}, {Qt::Key_Return, XK_Return, XK_KP_Enter},
+        {Qt::Key_Enter, XK_Return, XK_KP_Enter}, {Qt::Key_Insert, XK_Insert, 0},
+        {Qt::Key_Delete, XK_Delete, 0},       {Qt::Key_Pause, XK_Pause, 0},
+        {Qt::Key_Home, XK_Home, 0},           {Qt::Key_End, XK_End, 0},
+        {Qt::Key_Left, XK_Left, 0},           {Qt::Key_Up, XK_Up, 0},
+        {Qt::Key_Right, XK_Right, 0},         {Qt::Key_Down, XK_Down, 0},
+        {Qt::Key_PageUp, XK_Prior, 0},        {Qt::Key_PageDown, XK_Next, 0},
+        {Qt::Key_Shift, XK_Shift_L, XK_Shift_R}, {Qt::Key_Control, XK_Control_L, XK_Control_R},
+        {Qt::Key_Alt, XK_Alt_L, XK_Alt_R},    {Qt::Key_Menu, XK_Menu, 0},
+        {Qt::Key_Muhenkan, XK_Muhenkan, 0},   {Qt::Key_Henkan, XK_Henkan, 0},
     };
-    for (const auto& k : keys) keycodes_[k.vk] = static_cast<unsigned char>(XKeysymToKeycode(dpy, k.sym));
-    // Either Ctrl key counts, and the keypad's Enter is Enter, as in the windows' key events.
-    twins_[VK_CONTROL] = static_cast<unsigned char>(XKeysymToKeycode(dpy, XK_Control_R));
-    twins_[VK_RETURN] = static_cast<unsigned char>(XKeysymToKeycode(dpy, XK_KP_Enter));
+    for (const auto& k : kKeys)
+        if (k.key == qtKey) return {k.main, k.twin};
+    return {};
 }
 
-bool X11KeyMap::Held(int vk) const {
-    if (!display_ || vk < 0 || vk > 255 || keycodes_[vk] == 0) return false;
+X11KeyMap::X11KeyMap(void* display) : display_(display) {}
+
+void X11KeyMap::Map_Bindings() {
+    auto* dpy = static_cast<Display*>(display_);
+    keycodes_.fill(0);
+    twins_.fill(0);
+    for (const int vk : {VK_RETURN, VK_CONTROL, VK_ESCAPE, VK_SPACE, VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN, VK_V, VK_F7,
+                         VK_F8, VK_F9, VK_F10, VK_F11, VK_F12}) {
+        const KeySyms syms = X11_KeySyms(QtKeyFromVirtual(vk));
+        if (syms.main) keycodes_[vk] = static_cast<unsigned char>(XKeysymToKeycode(dpy, syms.main));
+        if (syms.twin) twins_[vk] = static_cast<unsigned char>(XKeysymToKeycode(dpy, syms.twin));
+    }
+    version_ = Bindings_Version();
+    mapped_ = true;
+}
+
+bool X11KeyMap::Held(int vk) {
+    if (!display_ || vk < 0 || vk > 255) return false;
+    if (!mapped_ || version_ != Bindings_Version()) Map_Bindings();
+    if (keycodes_[vk] == 0) return false;
     char map[32];
     XQueryKeymap(static_cast<Display*>(display_), map);
     const auto down = [&map](int code) { return code != 0 && ((map[code / 8] >> (code % 8)) & 1); };

@@ -187,7 +187,9 @@ void LiveEffects::Open() {
                      missing.size() == 1 ? "that effect stays" : "those effects stay");
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "ぽに狩り");
-    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "効果音");
+    // The desktop's sound settings show the stream by this name.
+    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME,
+                QCoreApplication::translate("platform::LiveSound", "効果音").toUtf8().constData());
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_ROLE, "game");
     opener_ = std::thread(OpenDevice, shared_, paths);
 }

@@ -22,7 +22,7 @@ int32_t timeGetTime() { return CurrentHost().TimeMs(); }
 
 int16_t GetAsyncKeyState(int vk) { return CurrentHost().KeyHeld(vk) ? static_cast<int16_t>(-32768) : 0; }
 
-int MsgBox(const std::string& prompt, int buttons, const std::string& title) {
+int MsgBox(const Text& prompt, int buttons, const Text& title) {
     return CurrentHost().MessageBox(prompt, title, buttons);
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/Effect.h"
+#include "platform/Text.h"
 
 namespace platform {
 
@@ -28,8 +29,9 @@ public:
     // Whether the key is held at this moment. Live, keys count only while a window of the game
     // has the keyboard focus, apart from F12, which brings back a hidden game.
     virtual bool KeyHeld(int vk) = 0;
-    // Modal box without icon; prompt lines are separated by "\r\n".
-    virtual int MessageBox(const std::string& prompt, const std::string& title, int buttons) = 0;
+    // Modal box without icon; prompt lines are separated by "\r\n". A live box shows the texts
+    // in the player's language.
+    virtual int MessageBox(const Text& prompt, const Text& title, int buttons) = 0;
     // The media player: "Close", "Open", "Play", "Prev", "Stop"; and the file to open.
     virtual void MediaCommand(const std::string& command) = 0;
     virtual void MediaFileName(const std::string& fileName) = 0;
@@ -68,7 +70,7 @@ int32_t timeGetTime();
 // Returns a value whose sign bit is set while the key is held, like the system call it stands for.
 int16_t GetAsyncKeyState(int vk);
 inline bool KeyDown(int vk) { return GetAsyncKeyState(vk) < 0; }
-int MsgBox(const std::string& prompt, int buttons, const std::string& title);
+int MsgBox(const Text& prompt, int buttons, const Text& title);
 void Mci_Command(const std::string& command);
 void Mci_FileName(const std::string& fileName);
 void DoEvents();

@@ -24,8 +24,8 @@ void ScriptedHost::Hold(int vk, bool held) {
     if (!held && it != heldKeys.end()) heldKeys.erase(it);
 }
 
-int ScriptedHost::MessageBox(const std::string& prompt, const std::string& title, int buttons) {
-    ShownBox box{title, prompt, buttons, 0};
+int ScriptedHost::MessageBox(const Text& prompt, const Text& title, int buttons) {
+    ShownBox box{title.Japanese(), prompt.Japanese(), buttons, 0};
     if (!answers.empty()) {
         box.answer = answers.front();
         answers.pop_front();

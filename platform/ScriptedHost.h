@@ -23,7 +23,7 @@ class ScriptedHost : public Host {
 public:
     int32_t TimeMs() override { return clock; }
     bool KeyHeld(int vk) override;
-    int MessageBox(const std::string& prompt, const std::string& title, int buttons) override;
+    int MessageBox(const Text& prompt, const Text& title, int buttons) override;
     void MediaCommand(const std::string& command) override { media.push_back(command); }
     void MediaFileName(const std::string& fileName) override { media.push_back("FileName=" + fileName); }
     void DoEvents() override;

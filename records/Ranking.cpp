@@ -13,12 +13,15 @@
 #include "platform/Sjis.h"
 #include "platform/Types.h"
 #include "records/RankFile.h"
+#include "records/ReplayLinks.h"
 
 namespace glbSystem {
 
 using namespace platform;
 
 namespace {
+
+const TextId kError = TR_TEXT("glbSystem::Ranking", "Error !!");
 
 constexpr int kNameBytes = 20;
 constexpr int kTimeBytes = 8;
@@ -89,9 +92,9 @@ void Clear_Rank() {
 void Warn_Unsaved() {
     if (rankWarned) return;
     rankWarned = True;
-    MsgBox("このフォルダでは「Ranking.sav」を読み書きできないため、成績を保存できません。\r\n"
-           "ランキングはこのプログラムを終了するまでの間だけ記録されます。",
-           MB_OK, "Error !!");
+    MsgBox(TR_TEXT("glbSystem::Ranking", "このフォルダでは「Ranking.sav」を読み書きできないため、成績を保存できません。\r\n"
+                                         "ランキングはこのプログラムを終了するまでの間だけ記録されます。"),
+           MB_OK, kError);
 }
 
 // Scores are multiples of 10, apart from the cap; the floor of a floating-point quotient lets
@@ -156,12 +159,16 @@ bool Empty_File() {
     RankTable rows = Empty_Rows();
     int64_t length = 0;
     if (Delete_File(RankFileName)) Read_Rows(rows, length);
-    return Write_Rows(Empty_Rows());
+    if (!Write_Rows(Empty_Rows())) return false;
+    // The rows are gone, and with them their links; their replays stay with the others.
+    Drop_Replay_Links();
+    return true;
 }
 
 void Repair_Rank() {
-    MsgBox("セーブデータに致命的なエラーが検出されました！\r\n\r\nエラーを修復するために、ランキングの初期化を行います。",
-           MB_OK, "Error !!");
+    MsgBox(TR_TEXT("glbSystem::Ranking",
+                   "セーブデータに致命的なエラーが検出されました！\r\n\r\nエラーを修復するために、ランキングの初期化を行います。"),
+           MB_OK, kError);
     Clear_Rank();
     // While the message was up, another copy may have repaired the file and registered a
     // result in it: only a file that is still damaged is emptied.
@@ -178,7 +185,8 @@ void Repair_Rank() {
     rankUnsaved = repaired ? False : True;
     if (!repaired) Warn_Unsaved();
     // Claim the repair only when the empty ranking really reached the file.
-    if (repaired) MsgBox("エラーの修復が完了しました。", MB_OK, "完了");
+    if (repaired)
+        MsgBox(TR_TEXT("glbSystem::Ranking", "エラーの修復が完了しました。"), MB_OK, TR_TEXT("glbSystem::Ranking", "完了"));
 }
 
 } // namespace
@@ -192,6 +200,8 @@ int Place_For(const RankTable& rows, const RankRecord& result) {
     }
     return 0;
 }
+
+std::string Row_Bytes(const RankRecord& row) { return EncodeRow(row); }
 
 bool Is_Low(const RankRecord& result) { return result.Score < 100 && result.Clear == 0; }
 

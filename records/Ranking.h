@@ -48,6 +48,9 @@ bool Save_Rank();
 // Empties the ranking and the file; false when the empty file could not be written.
 bool Init_Rank();
 
+// The 46 bytes the file holds for the row, as Save_Rank writes them.
+std::string Row_Bytes(const RankRecord& row);
+
 // A low result (under 100 points, not cleared) belongs in row 0 only.
 bool Is_Low(const RankRecord& result);
 // The place a result takes among rows 1 to 5, or 0. An empty row is compared by the values it

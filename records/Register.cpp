@@ -33,7 +33,7 @@ bool Register_Rank(RankRecord& result) {
 }
 
 std::string Ask_Name() {
-    MsgBox("ランキングを更新しました！", MB_OK, "NEW RECORD !!");
+    MsgBox(TR_TEXT("glbSystem::Register", "ランキングを更新しました！"), MB_OK, TR_TEXT("glbSystem::Register", "NEW RECORD !!"));
     InputName.clear();
     if (!Show_GetName) return InputName;
     Show_GetName();

@@ -4,7 +4,9 @@
 #include <QPointer>
 
 #include "platform/Types.h"
+#include "prefs/frmKeys.h"
 #include "records/Config.h"
+#include "ui/Center.h"
 #include "ui/Window.h"
 
 namespace glbSystem {
@@ -28,23 +30,26 @@ frmConfig* Config_Window() { return g_open; }
 
 frmConfig::frmConfig() {
     g_open = this;
-    ui::Setup_Window(this, QStringLiteral("コンフィグ"));
-    setFixedSize(320, 122);
+    ui::Setup_Window(this, tr("コンフィグ"));
+    setFixedSize(320, 157);
 
-    chkStar = MakeBox(this, QStringLiteral("星を描画する"), 12, 8);
-    chkHardMode = MakeBox(this, QStringLiteral("ハードモード"), 12, 32);
-    chkBgm = MakeBox(this, QStringLiteral("音楽を再生する"), 12, 56);
-    chkEasyBlast = MakeBox(this, QStringLiteral("爆炎を簡易描画する"), 166, 8);
-    chkLimitBreak = MakeBox(this, QStringLiteral("リミッタ解除"), 166, 32);
+    chkStar = MakeBox(this, tr("星を描画する"), 12, 8);
+    chkHardMode = MakeBox(this, tr("ハードモード"), 12, 32);
+    chkBgm = MakeBox(this, tr("音楽を再生する"), 12, 56);
+    chkEasyBlast = MakeBox(this, tr("爆炎を簡易描画する"), 166, 8);
+    chkLimitBreak = MakeBox(this, tr("リミッタ解除"), 166, 32);
 
-    cmdOK = ui::Make_Button(this, QStringLiteral("&OK"), QStringLiteral("設定を適用してメニューに戻ります"), QRect(8, 88, 96, 27));
-    cmdDefault = ui::Make_Button(this, QStringLiteral("デフォルト(&D)"), QStringLiteral("各項目を初期値に戻します"), QRect(112, 88, 96, 27));
-    cmdCancel = ui::Make_Button(this, QStringLiteral("キャンセル"), QStringLiteral("設定を破棄してメニューに戻ります"), QRect(216, 88, 96, 27));
+    cmdOK = ui::Make_Button(this, tr("&OK"), tr("設定を適用してメニューに戻ります"), QRect(8, 88, 96, 27));
+    cmdDefault = ui::Make_Button(this, tr("デフォルト(&D)"), tr("各項目を初期値に戻します"), QRect(112, 88, 96, 27));
+    cmdCancel = ui::Make_Button(this, tr("キャンセル"), tr("設定を破棄してメニューに戻ります"), QRect(216, 88, 96, 27));
     cmdOK->setDefault(true);
+    cmdKeys = ui::Make_Button(this, tr("キーと音(&K)..."), tr("キー・コントローラーのボタン・音量を変更します"),
+                              QRect(8, 122, 304, 27));
 
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     connect(cmdDefault, &QPushButton::clicked, this, [this] { cmdDefault_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+    connect(cmdKeys, &QPushButton::clicked, this, [this] { cmdKeys_Click(); });
 
     Output_Config();
 }
@@ -75,6 +80,8 @@ void frmConfig::cmdDefault_Click() {
     Default_Config();
     Output_Config();
 }
+
+void frmConfig::cmdKeys_Click() { ui::Show_Centered(new prefs::frmKeys(this)); }
 
 void frmConfig::reject() { cmdCancel_Click(); }
 

@@ -1,5 +1,6 @@
 #pragma once
-// The settings dialog: five of the six switches, applied to the live switches on OK.
+// The settings dialog: five of the six switches, applied to the live switches on OK; below
+// them the way to the keys and the sound, which the player keeps from run to run.
 #include <QCheckBox>
 #include <QDialog>
 #include <QPushButton>
@@ -8,6 +9,8 @@
 namespace glbSystem {
 
 class frmConfig : public QDialog {
+    Q_OBJECT
+
 public:
     frmConfig();
 
@@ -19,6 +22,7 @@ public:
     QPushButton* cmdOK;
     QPushButton* cmdDefault;
     QPushButton* cmdCancel;
+    QPushButton* cmdKeys;
 
     // Switches to check boxes.
     void Output_Config();
@@ -28,6 +32,8 @@ public:
     void cmdOK_Click();
     void cmdDefault_Click();
     void cmdCancel_Click() { close(); }
+    // Opens キーと音 over the dialog.
+    void cmdKeys_Click();
 
     // Called as the window closes, by any way out: the opener shows itself again.
     std::function<void()> onClosed;

@@ -18,6 +18,7 @@ using namespace platform;
 
 namespace {
 QPointer<frmGetName> g_open;
+const TextId kInputError = TR_TEXT("glbSystem::frmGetName", "Input error");
 }
 
 frmGetName* GetName_Window() { return g_open; }
@@ -26,7 +27,7 @@ void Open_GetName() { ui::Show_Centered(new frmGetName()); }
 
 frmGetName::frmGetName() {
     g_open = this;
-    ui::Setup_Window(this, QStringLiteral("ランキングに登録"));
+    ui::Setup_Window(this, tr("ランキングに登録"));
     setFixedSize(256, 74);
     // A controller cannot type a name.
     input::Set_PadRole(this, input::PadRole::Keyboard);
@@ -35,14 +36,14 @@ frmGetName::frmGetName() {
     txtName->setGeometry(8, 8, 240, 24);
     txtName->setFont(ui::Mincho_Font(11));
 
-    cmdEnter = new QPushButton(QStringLiteral("&OK"), this);
+    cmdEnter = new QPushButton(tr("&OK"), this);
     cmdEnter->setGeometry(88, 42, 76, 25);
-    cmdEnter->setToolTip(QStringLiteral("入力を確定します"));
+    cmdEnter->setToolTip(tr("入力を確定します"));
     cmdEnter->setDefault(true);
 
-    cmdCancel = new QPushButton(QStringLiteral("キャンセル"), this);
+    cmdCancel = new QPushButton(tr("キャンセル"), this);
     cmdCancel->setGeometry(172, 42, 76, 25);
-    cmdCancel->setToolTip(QStringLiteral("入力を拒否します"));
+    cmdCancel->setToolTip(tr("入力を拒否します"));
 
     setTabOrder(txtName, cmdEnter);
     setTabOrder(cmdEnter, cmdCancel);
@@ -87,8 +88,9 @@ bool frmGetName::Refuse_Unstorable(const std::string& text) {
     std::string refused;
     const std::string fitted = Sjis_Fit(text, refused);
     if (refused.empty()) return false;
-    MsgBox("「" + refused + "」はランキングに記録できない文字です。\r\n似た文字に置き換えるか、取り除きました。", MB_OK,
-           "Input error");
+    MsgBox(TR_TEXT("glbSystem::frmGetName", "「%1」はランキングに記録できない文字です。\r\n似た文字に置き換えるか、取り除きました。")
+               .Arg(refused),
+           MB_OK, kInputError);
     txtName->setText(QString::fromStdString(fitted));
     txtName->setFocus();
     return true;
@@ -97,16 +99,18 @@ bool frmGetName::Refuse_Unstorable(const std::string& text) {
 void frmGetName::cmdEnter_Click() {
     const std::string text = txtName->text().toStdString();
     if (Is_Blank(text) &&
-        MsgBox("名前が入力されいてないため、スコアがランキングに記録されません。\r\nよろしいですか？", MB_YESNO,
-               "Warning !!") != IDYES)
+        MsgBox(TR_TEXT("glbSystem::frmGetName",
+                       "名前が入力されいてないため、スコアがランキングに記録されません。\r\nよろしいですか？"),
+               MB_YESNO, TR_TEXT("glbSystem::frmGetName", "Warning !!")) != IDYES)
         return;
     if (Refuse_Unstorable(text)) return;
     // The cut stops at the limit, where the length of a pasted page would encode all of it.
     const std::string cut = Cut_Name(text, NameLimit);
     if (cut != text) {
-        MsgBox("登録名は全角" + std::to_string(NameLimit / 2) + "文字か半角" + std::to_string(NameLimit) +
-                   "文字以内にしてください。",
-               MB_OK, "Input error");
+        MsgBox(TR_TEXT("glbSystem::frmGetName", "登録名は全角%1文字か半角%2文字以内にしてください。")
+                   .Arg(NameLimit / 2)
+                   .Arg(NameLimit),
+               MB_OK, kInputError);
         txtName->setText(QString::fromStdString(cut));
         txtName->setFocus();
         return;

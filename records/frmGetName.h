@@ -9,6 +9,8 @@
 namespace glbSystem {
 
 class frmGetName : public QDialog {
+    Q_OBJECT
+
 public:
     frmGetName();
 

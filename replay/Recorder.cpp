@@ -3,9 +3,11 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 
 #include "platform/Random.h"
 #include "platform/SaveFile.h"
+#include "replay/Kept.h"
 #include "replay/Text.h"
 
 namespace replay {
@@ -14,29 +16,29 @@ using namespace platform;
 
 uint64_t GameSeed(uint64_t runSeed, uint64_t game) { return runSeed + game; }
 
-Recorder::Recorder(Host& live, uint64_t runSeed) : live_(live), runSeed_(runSeed) {}
+Recorder::Recorder(Host& live, uint64_t runSeed) : RelayHost(live), runSeed_(runSeed) {}
 
 Recorder::~Recorder() { CloseTrace(); }
 
 bool Recorder::KeyHeld(int vk) {
     const int bit = MaskBit(vk);
-    if (!inGame_ || !bit) return live_.KeyHeld(vk);
+    if (!inGame_ || !bit) return Inner().KeyHeld(vk);
     if (!snapped_) {
         snapped_ = true;
         snapMask_ = 0;
         for (int i = 0; i < 6; ++i)
-            if (live_.KeyHeld(kMaskKeys[i])) snapMask_ |= 1 << i;
-        if (snapMask_ != lastMask_ && !replayPath_.empty()) replay_.keys.push_back({glbMain::gamePass, snapMask_});
+            if (Inner().KeyHeld(kMaskKeys[i])) snapMask_ |= 1 << i;
+        if (snapMask_ != lastMask_ && Recording()) replay_.keys.push_back({glbMain::gamePass, snapMask_});
         lastMask_ = snapMask_;
     }
     return (snapMask_ & bit) != 0;
 }
 
-int Recorder::MessageBox(const std::string& prompt, const std::string& title, int buttons) {
-    const int answer = live_.MessageBox(prompt, title, buttons);
+int Recorder::MessageBox(const Text& prompt, const Text& title, int buttons) {
+    const int answer = Inner().MessageBox(prompt, title, buttons);
     if (inGame_) {
-        if (trace_) trace_->Writer()->Box(title, prompt);
-        if (buttons == MB_YESNO && !replayPath_.empty()) replay_.answers.push_back({glbMain::gamePass, answer == IDYES});
+        if (trace_) trace_->Writer()->Box(title.Japanese(), prompt.Japanese());
+        if (buttons == MB_YESNO && Recording()) replay_.answers.push_back({glbMain::gamePass, answer == IDYES});
     }
     return answer;
 }
@@ -50,7 +52,7 @@ void Recorder::GameStarting() {
     inGame_ = true;
     snapped_ = false;
     lastMask_ = 0;
-    if (!replayPath_.empty()) {
+    if (Recording()) {
         // Room for hours of play, so that recording never allocates in the middle of a frame.
         replay_.keys.reserve(1 << 18);
         replay_.events.reserve(1 << 12);
@@ -77,7 +79,7 @@ void Recorder::PassEnded() {
 
 void Recorder::KeyEventHandled(const char* name) {
     Key key{};
-    if (!inGame_ || replayPath_.empty() || !KeyFromName(name, key)) return;
+    if (!inGame_ || !Recording() || !KeyFromName(name, key)) return;
     // Events of the frame wait and the event pass belong to the next pass, which gamePass
     // already counts; those of the pause hold to the pass that holds.
     (glbMain::gameInHold ? replay_.holds : replay_.events).push_back({glbMain::gamePass, key});
@@ -89,6 +91,7 @@ void Recorder::GameEnded() {
     replay_.end = EndItem{glbMain::gamePass, Game_Ending(result), glbMain::gameScore};
     if (trace_) trace_->Writer()->Finish(Stop::None);
     CloseTrace();
+    if (keep_) Keep_Replay(replay_, std::time(nullptr));
     if (replayPath_.empty()) return;
     if (const int error = Save_File(replayPath_, Format(replay_), OtherFiles::WriteInPlace))
         Warn("cannot write the replay to " + Printable(replayPath_) + ": " + std::strerror(error));

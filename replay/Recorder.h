@@ -1,6 +1,7 @@
 #pragma once
-// A live run's games: each is seeded on its own, so that it can be replayed, and, when asked,
-// recorded to a replay file and traced pass by pass.
+// A live run's games: each is seeded on its own, so that it can be replayed, kept in the
+// replays folder when it ends with a result, and, when asked, recorded to a replay file and
+// traced pass by pass.
 #include <cstdint>
 #include <memory>
 #include <set>
@@ -8,6 +9,7 @@
 
 #include "game/glbMain.h"
 #include "platform/Platform.h"
+#include "platform/RelayHost.h"
 #include "replay/Replay.h"
 #include "replay/Trace.h"
 
@@ -17,11 +19,13 @@ namespace replay {
 // first game of `--seed S` replays from seed S, and one seed reproduces a whole run.
 uint64_t GameSeed(uint64_t runSeed, uint64_t game);
 
-class Recorder : public platform::Host, public glbMain::GameObserver {
+class Recorder : public platform::RelayHost, public glbMain::GameObserver {
 public:
     Recorder(platform::Host& live, uint64_t runSeed);
     ~Recorder() override;
 
+    // Every game that ends with a result is kept in the replays folder (replay/Kept.h).
+    void KeepGames(bool keep) { keep_ = keep; }
     // Every game writes its replay here when it ends; empty for none.
     void RecordTo(std::string path) { replayPath_ = std::move(path); }
     // Every game writes its trace here ("-" for standard output), replacing the last one's.
@@ -31,22 +35,8 @@ public:
     // Set when a replay or trace of this run could not be written: the first such failure.
     const std::string& Error() const { return error_; }
 
-    int32_t TimeMs() override { return live_.TimeMs(); }
     bool KeyHeld(int vk) override;
-    int MessageBox(const std::string& prompt, const std::string& title, int buttons) override;
-    void MediaCommand(const std::string& command) override { live_.MediaCommand(command); }
-    void MediaFileName(const std::string& fileName) override { live_.MediaFileName(fileName); }
-    void DoEvents() override { live_.DoEvents(); }
-    void WaitUntil(int32_t deadlineMs) override { live_.WaitUntil(deadlineMs); }
-    void IdleEvents() override { live_.IdleEvents(); }
-    void Beep() override { live_.Beep(); }
-    bool HasFocus() override { return live_.HasFocus(); }
-    bool KeyDownAnywhere(int vk) override { return live_.KeyDownAnywhere(vk); }
-    void SoundEffect(platform::Effect effect) override { live_.SoundEffect(effect); }
-    bool KeysSeenEverywhere() override { return live_.KeysSeenEverywhere(); }
-    void PressOnce(int vk) override { live_.PressOnce(vk); }
-    double Today() override { return live_.Today(); }
-    std::string TimeOfDay() override { return live_.TimeOfDay(); }
+    int MessageBox(const platform::Text& prompt, const platform::Text& title, int buttons) override;
 
     void GameStarting() override;
     void PassStarting() override;
@@ -58,9 +48,11 @@ private:
     void CloseTrace();
     void Warn(std::string message);
 
-    platform::Host& live_;
+    bool Recording() const { return keep_ || !replayPath_.empty(); }
+
     uint64_t runSeed_;
     uint64_t games_ = 0;
+    bool keep_ = false;
     std::string replayPath_, tracePath_, error_;
     std::set<std::string> said_;
     bool inGame_ = false;

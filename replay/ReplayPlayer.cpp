@@ -47,8 +47,8 @@ bool ReplayPlayer::KeyHeld(int vk) {
     return true;
 }
 
-int ReplayPlayer::MessageBox(const std::string& prompt, const std::string& title, int buttons) {
-    if (trace_) trace_->Box(title, prompt);
+int ReplayPlayer::MessageBox(const Text& prompt, const Text& title, int buttons) {
+    if (trace_) trace_->Box(title.Japanese(), prompt.Japanese());
     bool yes = true;
     if (buttons == MB_YESNO) {
         while (answersAt_ < r_.answers.size() && r_.answers[answersAt_].pass < pass_) ++answersAt_;

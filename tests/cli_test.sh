@@ -43,6 +43,7 @@ check "unknown option" 2 "Unknown option" "$program" --bogus
 check "usage follows the error" 2 "--seed" "$program" --bogus
 check "stray argument" 2 "unexpected argument" "$program" extra
 check "bad seed" 2 "--seed takes" "$program" --seed twelve
+check "unknown language" 2 "--lang takes ja or en" "$program" --lang fr
 check "help" 0 "Usage:" "$program" --help
 check "no display" 1 "cannot open a display" env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program"
 check "unreachable display" 1 "cannot open a display" env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:987 "$program"

@@ -91,7 +91,7 @@ echo "headless replay: same trace over $(($(wc -l <live.jsonl) - 1)) passes"
 # Played in the window, the replay takes no pause of its own when the focus goes elsewhere.
 timeout 120 "$program" --replay live.rep --trace window.jsonl >"$out/window.log" 2>&1 &
 replay_pid=$!
-game=$(viewable_window 'ゲーム画面')
+game=$(viewable_window 'リプレイ')
 active "$game"
 xdotool windowactivate --sync "$other"
 wait "$replay_pid" || fail "the windowed replay exited with $?"

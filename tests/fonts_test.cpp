@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
-#include <QDirIterator>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -24,7 +23,9 @@
 #include "support/RankFolder.h"
 
 #include "app/frmMenu.h"
+#include "game/Keys.h"
 #include "game/frmMain.h"
+#include "prefs/frmKeys.h"
 #include "records/Config.h"
 #include "records/frmConfig.h"
 #include "records/frmGetName.h"
@@ -69,6 +70,13 @@ QList<Shown> Texts(QWidget* window) {
     return shown;
 }
 
+// Grabs go to artifacts/fonts, or artifacts/fonts-en for the English windows.
+QString ArtifactDir() {
+    const QString lang = qEnvironmentVariable("PONIGARI_TEST_LANG");
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/../artifacts/fonts") +
+           (lang.isEmpty() || lang == QLatin1String("ja") ? QString() : QLatin1Char('-') + lang);
+}
+
 void ExpectAllGlyphs(QWidget* window, const QString& file) {
     window->show();
     QCoreApplication::processEvents();
@@ -78,34 +86,23 @@ void ExpectAllGlyphs(QWidget* window, const QString& file) {
         EXPECT_EQ(Missing(s.text, s.font), "")
             << file.toStdString() << ": " << s.where.toStdString() << " \"" << s.text.toStdString() << "\" in "
             << QFontInfo(s.font).family().toStdString();
-    const QString dir = QCoreApplication::applicationDirPath() + QStringLiteral("/../artifacts/fonts");
+    const QString dir = ArtifactDir();
     QDir().mkpath(dir);
     EXPECT_TRUE(window->grab().save(dir + "/" + file));
 }
 
-bool HasNonAscii(const QString& text) {
-    for (QChar c : text)
-        if (c.unicode() > 0x7F) return true;
-    return false;
-}
-
-// Every quoted text with Japanese in it from the program's sources: message boxes, captions,
-// tooltips, including those no window test opens.
-QStringList JapaneseLiterals() {
-    const QDir source(qEnvironmentVariable("PONIGARI_TEST_DATA") + QStringLiteral("/../.."));
-    static const QRegularExpression quoted(QStringLiteral(R"re("((?:[^"\\\n]|\\.)*)")re"));
+// Every text of the translation files, the Japanese and its translations: message boxes,
+// captions, tooltips, including those no window test opens.
+QStringList TranslationTexts() {
+    const QDir folder(qEnvironmentVariable("PONIGARI_TEST_DATA") + QStringLiteral("/../../translations"));
+    static const QRegularExpression text(QStringLiteral("<(?:source|translation)[^>]*>((?:(?!</).)*)</"),
+                                         QRegularExpression::DotMatchesEverythingOption);
     QStringList texts;
-    for (const char* folder : {"app", "game", "records", "platform"}) {
-        QDirIterator it(source.filePath(QString::fromLatin1(folder)), {QStringLiteral("*.cpp"), QStringLiteral("*.h")});
-        while (it.hasNext()) {
-            QFile file(it.next());
-            if (!file.open(QIODevice::ReadOnly)) continue;
-            for (const QString& line : QString::fromUtf8(file.readAll()).split('\n')) {
-                if (line.trimmed().startsWith(QStringLiteral("//"))) continue;
-                for (const auto& m : quoted.globalMatch(line))
-                    if (HasNonAscii(m.captured(1))) texts << m.captured(1);
-            }
-        }
+    for (const QString& name : folder.entryList({QStringLiteral("*.ts")})) {
+        QFile file(folder.filePath(name));
+        if (!file.open(QIODevice::ReadOnly)) continue;
+        for (const auto& m : text.globalMatch(QString::fromUtf8(file.readAll())))
+            texts << m.captured(1).remove(QStringLiteral("<byte value=\"xd\"/>")).replace(QStringLiteral("&amp;"), QStringLiteral("&"));
     }
     return texts;
 }
@@ -122,8 +119,8 @@ struct Fit {
 void Measure(QWidget* window, Fit& fit, const QString& file) {
     window->show();
     QCoreApplication::processEvents();
-    const QString dir = QCoreApplication::applicationDirPath() +
-                        QStringLiteral("/../artifacts/fonts/fit-%1dpi-x%2")
+    const QString dir = ArtifactDir() +
+                        QStringLiteral("/fit-%1dpi-x%2")
                             .arg(qEnvironmentVariable("QT_FONT_DPI", QStringLiteral("96")),
                                  qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")));
     QDir().mkpath(dir);
@@ -195,7 +192,7 @@ TEST_F(FontsTest, WindowsFacesResolveToTheirFreeStandIns) {
 }
 
 TEST_F(FontsTest, MessageBoxesAndTooltipsShowEveryJapaneseText) {
-    const QStringList texts = JapaneseLiterals();
+    const QStringList texts = TranslationTexts();
     EXPECT_GE(texts.size(), 40);
     EXPECT_TRUE(texts.contains(QStringLiteral("終了してもよろしいですか？")));
     for (const QString& text : texts) {
@@ -221,6 +218,10 @@ TEST_F(FontsTest, EveryWindowShowsEveryCaptionInItsOwnFace) {
     ExpectAllGlyphs(config, QStringLiteral("config.png"));
     config->close();
 
+    auto* keys = new prefs::frmKeys();
+    ExpectAllGlyphs(keys, QStringLiteral("keys.png"));
+    keys->close();
+
     auto* name = new frmGetName();
     name->txtName->setText(QStringLiteral("ガルモ討伐隊"));
     ExpectAllGlyphs(name, QStringLiteral("name.png"));
@@ -228,7 +229,7 @@ TEST_F(FontsTest, EveryWindowShowsEveryCaptionInItsOwnFace) {
 
     glbMain::LiveGameWindow game;
     game.Load();
-    game.SetPauseCaption("PAUSE : Score 123450 Points.");
+    game.SetPauseCaption(glbMain::Pause_Caption(123450));
     game.SetPauseVisible(true);
     ExpectAllGlyphs(game.form(), QStringLiteral("game.png"));
     game.Unload();
@@ -273,6 +274,11 @@ TEST_F(FontsTest, EveryCaptionFitsItsControl) {
     auto* config = new frmConfig();
     Measure(config, fit, QStringLiteral("config.png"));
     config->close();
+    auto* keys = new prefs::frmKeys();
+    Measure(keys, fit, QStringLiteral("keys.png"));
+    keys->cmdButton[static_cast<int>(input::Action::Back)]->click();  // the widest caption it shows
+    Measure(keys, fit, QStringLiteral("keys-waiting.png"));
+    keys->close();
     auto* name = new frmGetName();
     Measure(name, fit, QStringLiteral("name.png"));
     name->close();

@@ -54,6 +54,7 @@ check "program in libexec" test -x "$sys/libexec/ponigari/ponigari"
 check "stage music" test -s "$sys/share/ponigari/music/迎撃戦.wav"
 check "boss music" test -s "$sys/share/ponigari/music/ボス戦.wav"
 check "the eleven sound effects" test "$(find "$sys/share/ponigari/music/effects" -name '*.wav' -size +1k | wc -l)" -eq 11
+check "English translation" test -s "$sys/share/ponigari/translations/ponigari_en.qm"
 for size in 16 32 48 64 128 256; do
   icon="$sys/share/icons/hicolor/${size}x${size}/apps/$app.png"
   check "icon of $size pixels" test "$(identify -format '%wx%h' "$icon" 2>/dev/null)" = "${size}x${size}"
@@ -175,6 +176,8 @@ check "message for an unwritable XDG_DATA_HOME" shows 'Error !!' "$work/locked/p
 check "message for an XDG_DATA_HOME that is a file" shows 'Error !!' "$work/a-file/ponigari" \
   env XDG_DATA_HOME="$work/a-file"
 check "message for an unset HOME" shows 'Error !!' HOME env -u HOME
+# On an English desktop the installed game finds its translation and words the launcher's message.
+check "message in English for an unset HOME" shows 'Error !!' 'HOME is not set' env -u HOME -u LC_ALL LANG=en_US.UTF-8
 check "read-only player's folder with a ranking still plays" shows 'ぽに狩り' '' \
   "${as_player[@]}" env XDG_DATA_HOME="$work/readonly"
 

@@ -31,7 +31,7 @@ int Answer(int buttons, const std::function<void(QMessageBox*)>& act, QStringLis
         act(box);
     });
     watch.start(0);
-    const int answer = host.MessageBox("本当に初期化しますか？\r\n", "再確認", buttons);
+    const int answer = host.MessageBox(Text::Verbatim("本当に初期化しますか？\r\n"), Text::Verbatim("再確認"), buttons);
     EXPECT_EQ(icon, QMessageBox::NoIcon);
     return answer;
 }

@@ -42,7 +42,8 @@ app=io.github.ponigari.ponigari
 expected=$(
   printf '%s\n' usr/games/ponigari usr/libexec/ponigari/ponigari usr/share/ponigari/music/迎撃戦.wav \
     usr/share/ponigari/music/ボス戦.wav "usr/share/applications/$app.desktop" "usr/share/metainfo/$app.metainfo.xml" \
-    usr/share/man/man6/ponigari.6.gz usr/share/doc/ponigari/copyright usr/share/doc/ponigari/changelog.gz
+    usr/share/man/man6/ponigari.6.gz usr/share/doc/ponigari/copyright usr/share/doc/ponigari/changelog.gz \
+    usr/share/ponigari/translations/ponigari_en.qm
   for size in 16 32 48 64 128 256; do echo "usr/share/icons/hicolor/${size}x${size}/apps/$app.png"; done
   for effect in balkan sonic laser poni boss_hit boss_down rocket shield ship_down item bomb; do
     echo "usr/share/ponigari/music/effects/$effect.wav"

@@ -1,13 +1,16 @@
 // Two copies of the game sharing one ranking, as real processes: each registers through the
 // real records code against the same folder, in either order and at once, while a third keeps
-// reloading the ranking as the ranking window's 更新 does. No result may be lost.
+// reloading the ranking as the ranking window's 更新 does. No result may be lost, nor the link
+// of its row to its replay.
 #include <QDir>
 #include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "platform/AtomicFile.h"
+#include "records/RankFile.h"
 #include "records/Register.h"
+#include "records/ReplayLinks.h"
 #include "support/RankFolder.h"
 
 using namespace glbSystem;
@@ -15,7 +18,7 @@ using namespace glbSystem;
 namespace {
 
 // A copy of the program: it reaches the name dialog, says so, waits for its go, then enters
-// the name and saves.
+// the name, saves, and links the row to its replay NAME.rpl.
 struct Copy {
     pid_t pid = -1;
     int ready = -1, go = -1;
@@ -40,7 +43,8 @@ struct Copy {
             };
             Show_GetName = [] {};
             RankRecord result{-1, "", score, 0, 0, 46000, "12:00:00", {}, {}};
-            _exit(Register_Rank(result) && Save_Rank() ? 0 : 3);
+            const bool saved = Register_Rank(result) && Save_Rank();
+            _exit(saved && Link_Replay(result, name + ".rpl") ? 0 : 3);
         }
         close(toParent[1]);
         close(toChild[0]);
@@ -94,6 +98,7 @@ TEST_F(RankingCopiesTest, EveryCopysResultStaysWhateverTheOrder) {
         {"A waits in the dialog while B saves a worse result", false, 150 * 10, 80 * 10, "AAA BBB "},
         {"both confirm at once", true, 150 * 10, 80 * 10, "AAA BBB "},
     };
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("replays")));
     for (const Case& c : cases) {
         for (int round = 0; round < (c.atOnce ? 10 : 1); ++round) {
             SCOPED_TRACE(testing::Message() << c.what << ", round " << round);
@@ -116,6 +121,8 @@ TEST_F(RankingCopiesTest, EveryCopysResultStaysWhateverTheOrder) {
             kill(refresher, SIGKILL);
             waitpid(refresher, nullptr, 0);
             EXPECT_EQ(Names(ReadFile()).substr(0, 8), c.names);
+            const RankLock lock(RankFileName);
+            EXPECT_EQ(Ranked_Replays(), (std::set<std::string>{"AAA.rpl", "BBB.rpl"}));
         }
     }
 }

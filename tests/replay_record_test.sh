@@ -77,14 +77,17 @@ grep -q '"player":\[-1,[0-9]*,[0-9]*,16,16,4,1,256,8,8,8,8,' live.jsonl || fail 
 cmp live.jsonl headless.jsonl || { cp headless.jsonl "$out/"; fail "the headless replay's trace differs from the live one"; }
 echo "headless replay: same trace"
 
-# In the game window, at the game's pace; the keyboard has no say, the ranking file stays.
+# In the watching window, at the game's pace; the keys steer only the watching (Ctrl pauses
+# and resumes it, Enter would hide a live game), the ranking file stays.
 ranking_before=$(md5sum Ranking.sav 2>/dev/null || echo none)
 start=$(date +%s.%N)
 timeout 120 "$program" --replay live.rep --trace window.jsonl >"$out/window.log" 2>&1 &
 replay_pid=$!
-game=$(viewable_window 'ゲーム画面')
+game=$(viewable_window 'リプレイ')
 xdotool windowfocus --sync "$game" 2>/dev/null || true
-xdotool key ctrl  # would pause a live game
+xdotool key ctrl Return
+sleep 0.3
+xdotool key ctrl
 wait "$replay_pid" || fail "the windowed replay exited with $?"
 seconds=$(echo "$(date +%s.%N) - $start" | bc)
 echo "windowed replay: $passes passes in $seconds s"

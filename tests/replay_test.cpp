@@ -561,7 +561,9 @@ TEST_F(RecorderTest, OutsideTheSnapshotEverythingGoesToTheLiveHost) {
     EXPECT_EQ(inner.pressedOnce, std::vector<int>{VK_F12});
     // Between games nothing is recorded: the menu's boxes and keys are the live host's.
     inner.answers = {IDNO};
-    EXPECT_EQ(recorder.MessageBox("終了してもよろしいですか？", "確認", MB_YESNO), IDNO);
+    EXPECT_EQ(recorder.MessageBox(TR_TEXT("app::frmMenu", "終了してもよろしいですか？"), TR_TEXT("app::frmMenu", "確認"),
+                                  MB_YESNO),
+              IDNO);
     inner.Hold(VK_SPACE);
     EXPECT_TRUE(recorder.KeyHeld(VK_SPACE));
     inner.Hold(VK_SPACE, false);

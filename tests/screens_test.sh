@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The windows as a player sees them in a real X server, at the desktop's scale: the menu, the
-# ranking window and the settings dialog at scales 1 and 2, and the game window at scales 2 and
-# 3 and on a 144 dpi desktop, whose 1.5 is rounded to 2. Game pixels must stay crisp square
+# ranking window and the settings dialog at scales 1 and 2, and in English at 96 and 144 dpi;
+# the game window at scales 2 and 3 and on a 144 dpi desktop, whose 1.5 is rounded to 2. Game pixels must stay crisp square
 # blocks. Screenshots are kept under <build>/artifacts/screens/.
 # Arguments: the program, the build folder.
 set -uo pipefail
@@ -49,9 +49,11 @@ press_until() {  # window, key, then the command that tells it worked
   return 1
 }
 size_of() { xwininfo -id "$1" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'; }
-start() {  # environment assignments for the program; it runs in a fresh play folder
+start() {  # environment assignments and --options for the program; it runs in a fresh play folder
+  local assignments=() options=()
+  for a in "$@"; do if [[ $a == --* ]]; then options+=("$a"); else assignments+=("$a"); fi; done
   mkdir -p "$work/play"
-  (cd "$work/play" && exec env "$@" "$program" --seed 7) >>"$out/program.log" 2>&1 &
+  (cd "$work/play" && exec env "${assignments[@]}" "$program" --seed 7 "${options[@]}") >>"$out/program.log" 2>&1 &
   game_pid=$!
 }
 stop() {
@@ -79,17 +81,25 @@ crisp() {  # file, scale
   check "$1 shows a picture ($colours colours)" test "$colours" -ge 4
 }
 
-records_windows() {  # scale: the menu, the ranking window and the settings dialog
-  local s=$1 menu
-  start QT_SCALE_FACTOR="$s"
-  shot 'ぽに狩り' "$((192 * s))x$((88 * s))" "menu-x$s.png" || { stop; return; }
+records_windows() {  # name, scale expected, environment assignments: the menu, the ranking
+  # window and the settings dialog, with the same sizes and access keys in either language
+  local name=$1 s=$2 menu ranking=ランキング config=コンフィグ
+  shift 2
+  start "$@"
+  if [[ $name == *-en ]]; then ranking=Ranking config=Config; fi
+  shot 'ぽに狩り' "$((192 * s))x$((88 * s))" "menu-$name.png" || { stop; return; }
   menu=$window
-  check "Alt+R opens the ranking at scale $s" press_until "$menu" alt+r viewable 'ランキング'
-  shot 'ランキング' "$((564 * s))x$((220 * s))" "ranking-x$s.png" &&
+  check "Alt+R opens the ranking ($name)" press_until "$menu" alt+r viewable "$ranking"
+  shot "$ranking" "$((564 * s))x$((255 * s))" "ranking-$name.png" &&
     check "Esc on the ranking brings the menu back" press_until "$window" Escape viewable 'ぽに狩り'
-  check "Alt+C opens the settings at scale $s" press_until "$menu" alt+c viewable 'コンフィグ'
-  shot 'コンフィグ' "$((320 * s))x$((122 * s))" "config-x$s.png" &&
+  check "Alt+C opens the settings ($name)" press_until "$menu" alt+c viewable "$config"
+  shot "$config" "$((320 * s))x$((157 * s))" "config-$name.png" &&
     check "Esc on the settings brings the menu back" press_until "$window" Escape viewable 'ぽに狩り'
+  if [[ $name == *-en ]]; then
+    # Esc asks before leaving, in English, in a box wide enough for what it says.
+    check "Esc on the menu asks in English ($name)" press_until "$menu" Escape viewable Confirm
+    window=$(find_window Confirm) && import -window "$window" "$out/exit-$name.png"
+  fi
   stop
 }
 
@@ -110,13 +120,16 @@ game_window() {  # file name, scale expected, environment assignments
   stop
 }
 
-records_windows 1
-records_windows 2
+records_windows x1 1 QT_SCALE_FACTOR=1
+records_windows x2 2 QT_SCALE_FACTOR=2
+# In English: the same windows and sizes.
+records_windows 96dpi-en 1 --lang=en
 game_window game-x2.png 2 QT_SCALE_FACTOR=2
 game_window game-x3.png 3 QT_SCALE_FACTOR=3
 # A desktop of 144 dpi asks for 1.5; the program rounds it to 2.
 xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER 'Xft.dpi:	144'
 game_window game-144dpi.png 2 QT_SCALE_FACTOR=1
+records_windows 144dpi-en 2 QT_SCALE_FACTOR=1 --lang=en
 xprop -root -remove RESOURCE_MANAGER
 
 echo "$passed passed, $failed failed"

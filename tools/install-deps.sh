@@ -9,6 +9,7 @@ run_packages=(
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-urw-base35  # the faces the windows ask for
   fcitx5-frontend-qt6  # Japanese names typed with Fcitx 5
   libsdl2-dev  # game controllers: SDL's controller API and its mapping database
+  qt6-l10n-tools qt6-tools-dev  # lrelease and lupdate, and CMake's Qt6LinguistTools that runs them
 )
 deb_packages=(dpkg-dev file)  # dpkg-shlibdeps for the package's dependencies
 test_packages=(

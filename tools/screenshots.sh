@@ -13,7 +13,8 @@ start_xvfb 1280x800
 
 
 cd "$work"
-QT_SCALE_FACTOR=2 "$program" --seed 20 >/dev/null 2>&1 &
+# The pictures show the game in its own language, whatever the desktop's.
+QT_SCALE_FACTOR=2 "$program" --seed 20 --lang ja >/dev/null 2>&1 &
 game_pid=$!
 menu=$(viewable_window 'ぽに狩り')
 sleep 0.5

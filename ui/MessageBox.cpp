@@ -9,27 +9,28 @@
 #include <QSpacerItem>
 
 #include "platform/Platform.h"
+#include "ui/Translate.h"
 
 namespace ui {
 
 using namespace platform;
 
-int Show_Message_Box(const std::string& prompt, const std::string& title, int buttons) {
-    QString text = QString::fromStdString(prompt);
+int Show_Message_Box(const Text& prompt, const Text& title, int buttons) {
+    QString text = Translated(prompt);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), text, QMessageBox::NoButton,
-                    QApplication::activeWindow());
+    QMessageBox box(QMessageBox::NoIcon, Translated(title), text, QMessageBox::NoButton, QApplication::activeWindow());
     QPushButton* first = nullptr;
     QPushButton* second = nullptr;
     int firstAnswer = IDOK, secondAnswer = IDCANCEL;
     if (buttons == MB_YESNO) {
-        first = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
-        second = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
+        first = box.addButton(QCoreApplication::translate("ui::MessageBox", "はい(&Y)"), QMessageBox::YesRole);
+        second = box.addButton(QCoreApplication::translate("ui::MessageBox", "いいえ(&N)"), QMessageBox::NoRole);
         firstAnswer = IDYES;
         secondAnswer = IDNO;
     } else {
-        first = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-        if (buttons == MB_OKCANCEL) second = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+        first = box.addButton(QCoreApplication::translate("ui::MessageBox", "OK"), QMessageBox::AcceptRole);
+        if (buttons == MB_OKCANCEL)
+            second = box.addButton(QCoreApplication::translate("ui::MessageBox", "キャンセル"), QMessageBox::RejectRole);
     }
     box.setDefaultButton(first);
     box.setEscapeButton(second ? second : first);
