@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QLabel>
 #include <QScreen>
 #include <QTest>
 
@@ -20,7 +21,7 @@ namespace {
 // Nobody is there to answer the end boxes.
 class QuietHost : public app::LiveHost {
 public:
-    int MessageBox(const std::string&, const std::string&, int) override { return platform::IDOK; }
+    int MessageBox(const platform::Text&, const platform::Text&, int) override { return platform::IDOK; }
 };
 
 // What happens to the window before the frame of a pass is presented. Sizes are in device
@@ -94,12 +95,14 @@ private:
             QStringLiteral("%1/%2/pass-%3.png").arg(qEnvironmentVariable("PONIGARI_ARTIFACTS"), replay_).arg(gamePass);
         const int w = shot.width(), h = shot.height(), ratio = qRound(f->devicePixelRatio());
         ASSERT_EQ(QSize(w, h), f->size() * ratio);
-        QRect label;
-        if (f->lblPause->isVisible()) {
-            // Under the label: what a whole repaint of the window shows.
-            label = QRect(f->lblPause->geometry().topLeft() * ratio, f->lblPause->size() * ratio);
+        // The labels over the field (the pause label, the REPLAY mark): under them, what a
+        // whole repaint of the window shows.
+        QRegion labels;
+        for (const QLabel* label : f->findChildren<QLabel*>())
+            if (label->isVisible()) labels += QRect(label->geometry().topLeft() * ratio, label->size() * ratio);
+        if (!labels.isEmpty()) {
             f->repaint();
-            ASSERT_TRUE(shot == Shot()) << "under the label at pass " << gamePass;
+            ASSERT_TRUE(shot == Shot()) << "under the labels at pass " << gamePass;
         }
         const int scale = std::max(1, std::min(w / 320, h / 240));
         const int left = (w - 320 * scale) / 2, top = (h - 240 * scale) / 2;
@@ -109,7 +112,7 @@ private:
                 const int fx = x - left, fy = y - top;
                 const bool inField = fx >= 0 && fy >= 0 && fx < 320 * scale && fy < 240 * scale;
                 const QRgb want = inField ? frame.At(fx / scale, fy / scale) : 0xff000000u;
-                if ((row[x] | 0xff000000u) == want || label.contains(x, y)) continue;
+                if ((row[x] | 0xff000000u) == want || labels.contains(QPoint(x, y))) continue;
                 shot.save(name);
                 FAIL() << "pass " << gamePass << ", window " << w << "x" << h << ": pixel " << x << "," << y << " is "
                        << std::hex << row[x] << " where the frame has " << want << " (" << name.toStdString() << ")";
