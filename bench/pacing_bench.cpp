@@ -16,6 +16,7 @@
 #include "platform/Random.h"
 #include "player/Player.h"
 #include "records/Config.h"
+#include "records/Ranking.h"
 
 namespace {
 
@@ -60,7 +61,7 @@ int main(int argc, char** argv) {
     const double playSeconds = argc > 1 ? std::atof(argv[1]) : 5.0;
     const double pauseSeconds = argc > 2 ? std::atof(argv[2]) : 3.0;
 
-    platform::LiveHost host;
+    app::LiveHost host;
     platform::InstallHost(&host);
     glbMain::LiveGameWindow window;
     glbMain::InstallWindow(&window);

@@ -20,14 +20,6 @@
 
 namespace glbMain {
 
-namespace {
-// The largest whole-number scale at which the field fits into this many device pixels; at
-// least 1.
-int Field_Scale(int width, int height) {
-    return std::max(1, std::min(width / glbMain::FieldWidth, height / glbMain::FieldHeight));
-}
-} // namespace
-
 frmMain::frmMain() {
     setWindowTitle(tr("ゲーム画面"));
     setWindowIcon(ui::Window_Icon());
@@ -41,16 +33,7 @@ frmMain::frmMain() {
     Fit_Pause();
 }
 
-QRectF frmMain::Field_Rect() const {
-    // Counted in device pixels, so that each game pixel is a whole block of them even where
-    // the scale is no multiple of the desktop's.
-    const qreal ratio = devicePixelRatio();
-    const QSize device = size() * ratio;
-    const int scale = Field_Scale(device.width(), device.height());
-    const int width = glbMain::FieldWidth * scale, height = glbMain::FieldHeight * scale;
-    return QRectF((device.width() - width) / 2 / ratio, (device.height() - height) / 2 / ratio, width / ratio,
-                  height / ratio);
-}
+QRectF frmMain::Field_Rect() const { return FieldView::Placement(size(), devicePixelRatio()); }
 
 void frmMain::Fit_Pause() {
     // The label grows with the field, as it would be part of it.
@@ -67,29 +50,11 @@ void frmMain::Fit_Pause() {
     ui::Center_Object(lblPause, this);
 }
 
-void frmMain::Show_Frame(const draw::FrameImage& frame) {
-    if (image_.constBits() != reinterpret_cast<const uchar*>(frame.Pixels.data()))
-        image_ = QImage(reinterpret_cast<const uchar*>(frame.Pixels.data()), glbMain::FieldWidth, glbMain::FieldHeight,
-                        QImage::Format_RGB32);
-    repaint();
-}
+void frmMain::Show_Frame(const draw::FrameImage& frame) { repaint(view_.Take(frame, size(), devicePixelRatio())); }
 
-void frmMain::paintEvent(QPaintEvent*) {
+void frmMain::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    const QRectF field = Field_Rect();
-    // Black around the field (whole device pixels, as the field's edges are).
-    const qreal w = width(), h = height();
-    painter.fillRect(QRectF(0, 0, w, field.top()), Qt::black);
-    painter.fillRect(QRectF(0, field.bottom(), w, h - field.bottom()), Qt::black);
-    painter.fillRect(QRectF(0, field.top(), field.left(), field.height()), Qt::black);
-    painter.fillRect(QRectF(field.right(), field.top(), w - field.right(), field.height()), Qt::black);
-    if (image_.isNull()) {
-        painter.fillRect(field, Qt::black);
-        return;
-    }
-    // Nearest-neighbour scaling: every game pixel is a crisp block.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(field, image_);
+    view_.Paint(painter, event->region(), size(), devicePixelRatio());
 }
 
 void frmMain::resizeEvent(QResizeEvent* event) {
@@ -236,6 +201,8 @@ void LiveGameWindow::SetPauseCaption(const PauseText& caption) {
 void LiveGameWindow::SetPauseVisible(bool visible) {
     form_->lblPause->setVisible(visible);
     if (visible) form_->lblPause->raise();
+    // At once, label and field alike: the frames repaint only what changes on the field.
+    form_->repaint(form_->lblPause->geometry());
 }
 
 void LiveGameWindow::Unload() {

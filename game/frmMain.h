@@ -1,13 +1,13 @@
 #pragma once
 // The game window: shows the frame image at the largest whole-number scale that fits, centred
 // on black; turns key events into the game's key handlers; carries the pause label.
-#include <QImage>
 #include <QLabel>
 #include <QWidget>
 #include <bitset>
 #include <functional>
 #include <optional>
 
+#include "game/FieldView.h"
 #include "game/GameWindow.h"
 
 namespace glbMain {
@@ -41,7 +41,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    QImage image_;
+    FieldView view_;
     // Keys, by virtual-key code, held down when this window last got the focus and not
     // released since: their events are not the game's.
     std::bitset<256> heldAtFocus_;
