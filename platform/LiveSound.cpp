@@ -58,13 +58,13 @@ void SDLCALL Fill(void* mixer, Uint8* stream, int bytes) {
 
 // The wave file as interleaved float stereo at the device's rate; empty when it cannot be read.
 EffectsMixer::Sound Load(const std::string& path, int rate) {
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec wave{};
     Uint8* data = nullptr;
     Uint32 bytes = 0;
-    if (path.empty() || !SDL_LoadWAV(path.c_str(), &spec, &data, &bytes)) return {};
+    if (path.empty() || !SDL_LoadWAV(path.c_str(), &wave, &data, &bytes)) return {};
     SDL_AudioCVT cvt{};
     EffectsMixer::Sound sound;
-    if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_F32SYS, 2, rate) >= 0) {
+    if (SDL_BuildAudioCVT(&cvt, wave.format, wave.channels, wave.freq, AUDIO_F32SYS, 2, rate) >= 0) {
         std::vector<Uint8> buffer(static_cast<size_t>(bytes) * static_cast<size_t>(std::max(cvt.len_mult, 1)));
         std::memcpy(buffer.data(), data, bytes);
         cvt.buf = buffer.data();
