@@ -1,6 +1,7 @@
 #include "platform/AtomicFile.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
@@ -20,15 +21,18 @@ std::string Folder_Of(const std::string& path) {
     return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// A name of its own beside the target, "target.XXXXXX" as mkstemp would make it. The file is
-// created by open() with 0666, so the umask gives a new file its usual permissions.
+constexpr std::string_view kTempMark = ".ponigari-";
+constexpr int kTempLetters = 6;
+
+// A name of its own beside the target, "target.ponigari-XXXXXX". The file is created by open()
+// with 0666, so the umask gives a new file its usual permissions.
 int Create_Beside(const std::string& target, std::string& temp) {
     static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     static std::random_device entropy;
     std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temp = target + '.';
-        for (int i = 0; i < 6; ++i) temp += kLetters[pick(entropy)];
+        temp = target + std::string(kTempMark);
+        for (int i = 0; i < kTempLetters; ++i) temp += kLetters[pick(entropy)];
         const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
@@ -37,6 +41,14 @@ int Create_Beside(const std::string& target, std::string& temp) {
 }
 
 } // namespace
+
+std::string_view Temp_Target(std::string_view name) {
+    const std::size_t mark = name.rfind(kTempMark);
+    if (mark == std::string_view::npos || name.size() != mark + kTempMark.size() + kTempLetters) return {};
+    const std::string_view letters = name.substr(mark + kTempMark.size());
+    if (!std::all_of(letters.begin(), letters.end(), [](unsigned char c) { return std::isalnum(c) != 0; })) return {};
+    return name.substr(0, mark);
+}
 
 Descriptor::~Descriptor() {
     if (fd_ >= 0) ::close(fd_);

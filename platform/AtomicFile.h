@@ -44,6 +44,12 @@ bool Write_All(int fd, std::string_view bytes);
 // when it is no link.
 std::string Final_Target(const std::string& path);
 
+// The name of the target a file of AtomicFile's own beside it was written for, when `name` is
+// one ("Ranking.sav.ponigari-" and six letters or digits); empty otherwise. Such a file stays
+// only when a save was killed before its rename; the mark keeps a player's own copies, such as
+// "Ranking.sav.backup", out of the count.
+std::string_view Temp_Target(std::string_view name);
+
 // A new content for one file, written beside it and put in its place by Commit. The new file
 // takes the old one's permissions, or those the umask leaves of 0666 for a new one. A file
 // never committed is removed.

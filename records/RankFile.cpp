@@ -53,21 +53,17 @@ bool Lock(int fd) {
     return true;
 }
 
-// Files that a save of this program left when it was killed between writing and renaming:
-// "Ranking.sav." and six letters or digits, as AtomicFile names them. Under the lock no copy
-// is in the middle of a save, so every such file is a leftover.
+// Files that a save of this program left when it was killed between writing and renaming.
+// Under the lock no copy is in the middle of a save, so every such file is a leftover.
 void Remove_Leftovers(const std::string& target) {
     const std::size_t slash = target.rfind('/');
     const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
-    const std::string stem = target.substr(slash == std::string::npos ? 0 : slash + 1) + '.';
+    const std::string_view stem = std::string_view(target).substr(slash == std::string::npos ? 0 : slash + 1);
     DIR* dir = ::opendir(folder.c_str());
     if (!dir) return;
     while (const dirent* entry = ::readdir(dir)) {
         const std::string name = entry->d_name;
-        if (name.size() != stem.size() + 6 || name.compare(0, stem.size(), stem) != 0) continue;
-        if (!std::all_of(name.begin() + static_cast<std::ptrdiff_t>(stem.size()), name.end(),
-                         [](char c) { return std::isalnum(static_cast<unsigned char>(c)); }))
-            continue;
+        if (Temp_Target(name) != stem) continue;
         struct stat st {};
         const std::string path = (slash == std::string::npos ? "" : folder) + name;
         if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(path.c_str());

@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 #include <vector>
 
+#include "platform/AtomicFile.h"
 #include "platform/SaveFile.h"
 #include "records/RankFile.h"
 #include "records/ReplayLinks.h"
@@ -30,13 +31,9 @@ bool Exists(const std::string& path) {
 
 void Say(const std::string& message) { std::fprintf(stderr, "ponigari: cannot keep the replay %s\n", message.c_str()); }
 
-// What a save killed between writing and renaming left of a kept replay: its name, a dot and
-// six letters or digits (platform/AtomicFile.h). Under the lock no save is under way.
-bool Is_Leftover(const std::string& name) {
-    if (name.size() < 8 || name[name.size() - 7] != '.') return false;
-    const bool tail = std::all_of(name.end() - 6, name.end(), [](unsigned char c) { return std::isalnum(c) != 0; });
-    return tail && Is_Kept_Name(std::string_view(name).substr(0, name.size() - 7));
-}
+// What a save killed between writing and renaming left of a kept replay. Under the lock no
+// save is under way.
+bool Is_Leftover(const std::string& name) { return Is_Kept_Name(platform::Temp_Target(name)); }
 
 } // namespace
 

@@ -47,7 +47,7 @@ TEST_F(KeptReplaysTest, TwentyUnrankedStayBesideTheRankedAndAClearedRankingKeeps
         << "the same second and score: the next second";
     // The player's own files, a leftover of a killed save's name aside.
     QFile(QStringLiteral("replays/notes.txt")).open(QIODevice::WriteOnly);
-    QFile(QStringLiteral("replays/2024-03-05_070809_clear_1.rpl.txt")).open(QIODevice::WriteOnly);
+    QFile(QStringLiteral("replays/2024-03-05_070809_clear_1.rpl.backup")).open(QIODevice::WriteOnly);
 
     for (int game = 0; game < 25; ++game) Keep_Replay(Game(Ending::GameOver, 10 * game), At(game));
     const QStringList kept = QDir(QStringLiteral("replays")).entryList(QDir::Files);

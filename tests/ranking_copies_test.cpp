@@ -153,7 +153,10 @@ TEST_F(RankingCopiesTest, ASaveKilledInItsWriteLeavesNothingAfterTheNextSave) {
     // Each killed save took away the leftover of the one before it; the last one's stays.
     EXPECT_EQ(QDir().entryList(QDir::Files).size(), 3) << "one leftover beside the ranking and its lock";
     EXPECT_EQ(ReadFile(), before);
+    // A copy of the player's own, named as a leftover would be but for the mark, stays.
+    QFile::copy(QStringLiteral("Ranking.sav"), QStringLiteral("Ranking.sav.backup"));
     RankData[1].Score = 900;
     ASSERT_TRUE(Save_Rank());
-    EXPECT_EQ(QDir().entryList(QDir::Files), (QStringList{QStringLiteral("Ranking.sav"), QStringLiteral("Ranking.sav.lock")}));
+    EXPECT_EQ(QDir().entryList(QDir::Files), (QStringList{QStringLiteral("Ranking.sav"), QStringLiteral("Ranking.sav.backup"),
+                                                          QStringLiteral("Ranking.sav.lock")}));
 }
