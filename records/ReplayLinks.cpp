@@ -1,11 +1,12 @@
 #include "records/ReplayLinks.h"
 
 #include <cstdio>
-#include <fstream>
+#include <fcntl.h>
 #include <map>
 #include <sstream>
 #include <sys/stat.h>
 
+#include "platform/AtomicFile.h"
 #include "platform/SaveFile.h"
 #include "records/RankFile.h"
 
@@ -33,9 +34,16 @@ bool Plain_Name(const std::string& name) {
     return true;
 }
 
+// A file of six links fits in a kilobyte; more than this is no file of ours. Read without
+// blocking, as a FIFO in its place would hold every copy waiting on the ranking's lock.
+constexpr std::size_t kMostLinkBytes = 1 << 20;
+
 Links Read_Links() {
     Links links;
-    std::ifstream in(ReplayLinksFile, std::ios::binary);
+    const platform::Descriptor file(platform::Open_Regular(ReplayLinksFile, O_RDONLY));
+    std::string text;
+    if (file.fd() < 0 || !platform::Read_Up_To(file.fd(), kMostLinkBytes, text)) return links;
+    std::istringstream in(text);
     std::string line;
     while (std::getline(in, line)) {
         std::istringstream words(line);
@@ -68,8 +76,7 @@ std::set<std::string> Rows_In_File() {
 }
 
 // The links of rows the file still holds.
-Links Live_Links() {
-    const std::set<std::string> rows = Rows_In_File();
+Links Live_Links(const std::set<std::string>& rows) {
     Links links = Read_Links();
     std::erase_if(links, [&](const auto& link) { return !rows.count(link.first); });
     return links;
@@ -81,9 +88,10 @@ bool Link_Replay(const RankRecord& row, const std::string& fileName) {
     if (!Plain_Name(fileName)) return false;
     const RankLock lock(RankFileName);
     if (!lock.Held()) return false;
-    Links links = Live_Links();
+    const std::set<std::string> rows = Rows_In_File();
     const std::string key = Hex(Row_Bytes(row));
-    if (!Rows_In_File().count(key)) return false;
+    if (!rows.count(key)) return false;
+    Links links = Live_Links(rows);
     links[key] = fileName;
     return Write_Links(links);
 }
@@ -100,7 +108,7 @@ std::string Replay_Of(const RankRecord& row) {
 
 std::set<std::string> Ranked_Replays() {
     std::set<std::string> names;
-    for (const auto& link : Live_Links()) names.insert(link.second);
+    for (const auto& link : Live_Links(Rows_In_File())) names.insert(link.second);
     return names;
 }
 

@@ -1,6 +1,7 @@
 // The replays every finished game leaves in replays/, and the links of the ranking's rows to
 // them, on real files in a temporary folder.
 #include <ctime>
+#include <sys/stat.h>
 
 #include "records/RankFile.h"
 #include "records/ReplayLinks.h"
@@ -63,6 +64,10 @@ TEST_F(KeptReplaysTest, TwentyUnrankedStayBesideTheRankedAndAClearedRankingKeeps
     Enter_Registered(row);
     ASSERT_TRUE(Save_Rank());
     EXPECT_EQ(Replay_Of(RankData[1]), "") << "the link went with the cleared ranking";
+    // A FIFO where the links go is neither waited on nor written through.
+    QFile::remove(QStringLiteral("replays/ranking.links"));
+    ASSERT_EQ(mkfifo("replays/ranking.links", 0600), 0);
+    EXPECT_FALSE(Link_Replay(row, ranked));
 }
 
 TEST_F(KeptReplaysTest, AReplayThatCannotBeWrittenCostsOneLineAndNothingElse) {
