@@ -65,8 +65,9 @@ public:
     // False once any write failed; Commit then reports it.
     bool Write(std::string_view bytes);
     // Syncs, closes and renames the file over the target, then syncs the folder, so that the
-    // new content survives a power cut. 0 when all of it was done, the error number otherwise;
-    // the target is then untouched.
+    // new content survives a power cut. 0 when all of it was done, the error number otherwise:
+    // the target is then untouched, unless only the folder's sync failed, when the new content
+    // is in place but may not outlive a power cut.
     int Commit();
     int fd() const { return file_.fd(); }
 
@@ -79,7 +80,7 @@ private:
 };
 
 // Puts `content` in place of the file `target` at once, as AtomicFile does. 0 when done, the
-// error number otherwise; the old file is then untouched.
+// error number otherwise, as Commit tells it.
 int Replace_Atomically(const std::string& target, std::string_view content);
 
 } // namespace platform

@@ -22,7 +22,7 @@ enum class OtherFiles {
 };
 
 // Saves content under path. 0 when done, the error number otherwise; the old content is
-// then untouched.
+// then untouched, but for a folder that could not be synced (see AtomicFile::Commit).
 int Save_File(const std::string& path, std::string_view content, OtherFiles others);
 
 // A file saved as it is written, piece by piece (a trace), by the same rules as Save_File: a

@@ -154,11 +154,9 @@ std::vector<RankRecord> pendingResults;
 bool Empty_File() {
     const RankLock lock(RankFileName);
     if (!lock.Held()) return false;
-    // A file that will not go away is not read again (it would fail its check once more);
-    // the empty rows are written over it if the folder allows.
-    RankTable rows = Empty_Rows();
-    int64_t length = 0;
-    if (Delete_File(RankFileName)) Read_Rows(rows, length);
+    // Deleted first, so that nothing beyond the rows of a damaged file outlives the emptying;
+    // a file that will not go away gets the empty rows written over it if the folder allows.
+    Delete_File(RankFileName);
     if (!Write_Rows(Empty_Rows())) return false;
     // The rows are gone, and with them their links; their replays stay with the others.
     Drop_Replay_Links();
@@ -178,8 +176,12 @@ void Repair_Rank() {
         RankTable rows;
         int64_t length = 0;
         if (lock.Held() && Read_Rows(rows, length)) {
-            repaired = Damaged(rows, length) ? Empty_File() : true;
-            if (!Damaged(rows, length)) RankData = rows;
+            if (Damaged(rows, length)) {
+                repaired = Empty_File();
+            } else {
+                RankData = rows;
+                repaired = true;
+            }
         }
     }
     rankUnsaved = repaired ? False : True;
@@ -255,20 +257,31 @@ bool Save_Rank() {
         const RankLock lock(RankFileName);
         RankTable rows = RankData;
         int64_t length = 0;
+        bool emptied = true;
         if (lock.Held() && !pendingResults.empty()) {
             // The results registered here go into the ranking as the file holds it now, with
-            // what other copies saved since it was read. A damaged file would be emptied.
+            // what other copies saved since it was read.
             if (Read_Rows(rows, length)) {
-                if (Damaged(rows, length)) rows = Empty_Rows();
+                // A damaged file is emptied as a repair would: patched, what it holds beyond
+                // its rows would keep it damaged, and the next start would empty it with
+                // these results in it.
+                if (Damaged(rows, length)) {
+                    emptied = Empty_File();
+                    rows = Empty_Rows();
+                }
                 Normalise(rows);
                 // A result that no longer places once the others' results are in drops out, as
-                // it would had it come last.
-                for (const RankRecord& result : pendingResults) Enter_Result(rows, result);
+                // it would had it come last. One the file has already (a save whose folder
+                // could not be synced after its rename reported failure) is not entered twice.
+                for (const RankRecord& result : pendingResults)
+                    if (std::none_of(rows.begin(), rows.end(),
+                                     [&](const RankRecord& row) { return EncodeRow(row) == EncodeRow(result); }))
+                        Enter_Result(rows, result);
             } else {
                 rows = RankData;
             }
         }
-        saved = lock.Held() && Write_Rows(rows);
+        saved = lock.Held() && emptied && Write_Rows(rows);
         if (saved) RankData = rows;
     }
     if (saved) {

@@ -128,6 +128,17 @@ TEST_F(RankingFileTest, WrongLengthsAreRepairedWithBothMessages) {
     }
 }
 
+TEST_F(RankingFileTest, AResultSavedOverADamagedFileOutlivesTheNextStart) {
+    std::string bytes = FileBytes(Places({UsedSlot(500)}), 7);
+    bytes.resize(500, 'x');
+    WriteFile(bytes);
+    Enter_Registered(RankRecord{-1, "P", 700, 0, 0, 45000, "12:00:00", {}, {}});
+    ASSERT_TRUE(Save_Rank());
+    Load_Rank();
+    EXPECT_TRUE(host.boxes.empty());
+    EXPECT_EQ(RankData[1].Score, 700);
+}
+
 TEST_F(RankingFileTest, ScoreThatIsNoMultipleOfTenRepairsEvenInAnEmptyRow) {
     std::array<Slot, 6> rows = Places({UsedSlot(500), UsedSlot(400)});
     rows[4].score = 15;  // row 4 is not in use
