@@ -219,8 +219,12 @@ bool Reader::Feed(std::string_view bytes) {
         return Fail("the replay goes on past " + std::to_string(kMaxReplayBytes >> 20) +
                     " MiB, far longer than any replay");
     // Lines end in LF, CR LF or CR alone, as editors on other systems write them.
-    if (afterCr_ && !bytes.empty() && bytes[0] == '\n') bytes.remove_prefix(1);
-    if (!bytes.empty()) afterCr_ = false;
+    // A piece that is that LF alone must not carry the CR on to the next, whose LF would then
+    // be taken for the same line's end.
+    if (afterCr_ && !bytes.empty()) {
+        if (bytes[0] == '\n') bytes.remove_prefix(1);
+        afterCr_ = false;
+    }
     while (!bytes.empty()) {
         const size_t end = bytes.find_first_of("\r\n");
         const size_t length = std::min(end, bytes.size());

@@ -126,7 +126,7 @@ TEST(ReplayFileTest, ReadInPiecesOfAnySizeItIsTheSameReplay) {
     // Every line end of every kind, and the mark, split between two pieces somewhere; the
     // fault at the end must be found on the same line.
     const std::string text = "\xEF\xBB\xBFponigari-replay 1\r\nseed 7\rconfig 1 1 0 0 1\n\r\nranking 0 0 0 0 0 0\r"
-                             "keys 3 1\r\n\r\n# a comment\r\rkeys 2 1";
+                             "keys 3 1\r\n\n# a comment\r\rkeys 2 1";
     Replay whole;
     const ParseResult once = Parse(text, whole);
     ASSERT_EQ(once.line, 10);
