@@ -82,6 +82,11 @@ std::string Keep_Replay(const Replay& r, std::time_t ended) {
         if (!Exists(folder + '/' + name)) break;
     }
     const std::string path = folder + '/' + name;
+    // A minute of such names taken already: no kept replay is ever written over.
+    if (Exists(path)) {
+        Say("as " + Printable(path) + ": " + std::strerror(EEXIST));
+        return {};
+    }
     if (const int error = platform::Save_File(path, Format(r), platform::OtherFiles::Refuse)) {
         Say("as " + Printable(path) + ": " + std::strerror(error));
         return {};

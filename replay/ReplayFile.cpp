@@ -6,29 +6,18 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/AtomicFile.h"
 #include "replay/Text.h"
 
 namespace replay {
 
-namespace {
-
-// Closes the file on every way out.
-struct Descriptor {
-    int fd;
-    ~Descriptor() {
-        if (fd >= 0) close(fd);
-    }
-};
-
-} // namespace
-
 std::string Read_ReplayFile(const std::string& path, Replay& out) {
     const std::string name = Printable(path);
     auto cannot = [&](const std::string& why) { return "cannot read the replay " + name + ": " + why; };
-    const Descriptor file{open(path.c_str(), O_RDONLY | O_CLOEXEC)};
-    if (file.fd < 0) return cannot(std::strerror(errno));
+    const platform::Descriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (file.fd() < 0) return cannot(std::strerror(errno));
     struct stat st {};
-    if (fstat(file.fd, &st) != 0) return cannot(std::strerror(errno));
+    if (fstat(file.fd(), &st) != 0) return cannot(std::strerror(errno));
     if (S_ISDIR(st.st_mode)) return cannot("it is a folder");
     // A file's size is known at once; a pipe's only as it is read.
     if (S_ISREG(st.st_mode) && st.st_size > kMaxReplayBytes)
@@ -37,7 +26,7 @@ std::string Read_ReplayFile(const std::string& path, Replay& out) {
     Reader reader(out);
     char block[1 << 16];
     for (;;) {
-        const ssize_t n = read(file.fd, block, sizeof block);
+        const ssize_t n = read(file.fd(), block, sizeof block);
         if (n == 0) break;
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) return cannot(std::strerror(errno));
