@@ -31,9 +31,12 @@ bool Exists(const std::string& path) {
 
 void Say(const std::string& message) { std::fprintf(stderr, "ponigari: cannot keep the replay %s\n", message.c_str()); }
 
-// What a save killed between writing and renaming left of a kept replay. Under the lock no
-// save is under way.
-bool Is_Leftover(const std::string& name) { return Is_Kept_Name(platform::Temp_Target(name)); }
+// What a save killed between writing and renaming left of a kept replay or of the ranking's
+// links. Under the lock no save is under way.
+bool Is_Leftover(const std::string& name) {
+    const std::string_view target = platform::Temp_Target(name);
+    return Is_Kept_Name(target) || "replays/" + std::string(target) == glbSystem::ReplayLinksFile;
+}
 
 } // namespace
 
