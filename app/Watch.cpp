@@ -126,8 +126,12 @@ bool ReplayWatch::eventFilter(QObject* watched, QEvent* event) {
         host_.Stop();
         return true;
     case QEvent::WindowDeactivate:
-        // A V released in another window never comes here.
-        if (watched == form && host_.Fast()) Key(Qt::Key_V, false);
+        // A V released in another window never comes here. Fast ends itself, not through the
+        // keys: the player may have put it elsewhere than V.
+        if (watched == form && host_.Fast()) {
+            host_.SetFast(false);
+            Show_Mark();
+        }
         return false;
     case QEvent::Resize:
         if (watched == form) Show_Mark();
