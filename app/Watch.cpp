@@ -226,7 +226,6 @@ void Watch_Kept_Replay(const std::string& path) {
         ReplayWatch watch(live);
         outcome = replay::Play_Replay(r, {&watch.Host()});
     }
-    InstallHost(&live);
     RankData = rows;
     std::tie(cfgBgm, cfgStar, cfgRefresh, cfgEasyBlast, cfgHardMode, cfgLimiter) = switches;
     if (!outcome.desync.empty()) MsgBox(Parted_Text(*r.end, outcome), MB_OK, kError);

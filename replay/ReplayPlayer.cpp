@@ -169,7 +169,7 @@ PlayOutcome Play_Replay(const Replay& replay, const PlayOptions& options) {
     player.SetPassLimit(limit);
     GameObserver* const observer = gameObserver;
     const bool drawing = gameDrawFrames;
-    InstallHost(&player);
+    Host* const previous = InstallHost(&player);
     gameObserver = &player;
     gameDrawFrames = options.live != nullptr;
 
@@ -193,7 +193,7 @@ PlayOutcome Play_Replay(const Replay& replay, const PlayOptions& options) {
 
     gameDrawFrames = drawing;
     gameObserver = observer;
-    InstallHost(options.live);
+    InstallHost(previous);
     return outcome;
 }
 
