@@ -104,6 +104,10 @@ void ReplayPlayer::SoundEffect(Effect effect) {
     if (live_) live_->SoundEffect(effect);
 }
 
+bool ReplayPlayer::HasFocus() { return live_ ? live_->HasFocus() : Host::HasFocus(); }
+
+bool ReplayPlayer::KeyDownAnywhere(int vk) { return live_ ? live_->KeyDownAnywhere(vk) : Host::KeyDownAnywhere(vk); }
+
 double ReplayPlayer::Today() { return live_ ? live_->Today() : 0; }
 
 std::string ReplayPlayer::TimeOfDay() { return live_ ? live_->TimeOfDay() : "0:00:00"; }

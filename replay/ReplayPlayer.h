@@ -37,6 +37,9 @@ public:
     void IdleEvents() override;
     void Beep() override;
     void SoundEffect(platform::Effect effect) override;
+    // The rules never ask these; the windows and controllers of a watched replay do.
+    bool HasFocus() override;
+    bool KeyDownAnywhere(int vk) override;
     double Today() override;
     std::string TimeOfDay() override;
 
