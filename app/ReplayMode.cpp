@@ -36,7 +36,6 @@ int Play_ReplayFile(const ReplayRequest& request, platform::Host* live) {
         if (live) watch.emplace(*live);
         outcome = replay::Play_Replay(r, {live ? &watch->Host() : nullptr, trace ? trace->Writer() : nullptr, limit});
     }
-    if (live) platform::InstallHost(live);
     if (!outcome.desync.empty()) std::fprintf(stderr, "ponigari: %s: %s\n", name.c_str(), outcome.desync.c_str());
     const bool bounded = limit != request.frames && outcome.stop == replay::Stop::Limit && outcome.desync.empty();
     if (bounded)

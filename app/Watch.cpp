@@ -3,9 +3,10 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <algorithm>
+#include <cmath>
 #include <tuple>
 
+#include "game/FieldView.h"
 #include "game/GameWindow.h"
 #include "game/frmMain.h"
 #include "input/KeyMap.h"
@@ -126,8 +127,12 @@ bool ReplayWatch::eventFilter(QObject* watched, QEvent* event) {
         host_.Stop();
         return true;
     case QEvent::WindowDeactivate:
-        // A V released in another window never comes here.
-        if (watched == form && host_.Fast()) Key(Qt::Key_V, false);
+        // A V released in another window never comes here. Fast ends itself, not through the
+        // keys: the player may have put it elsewhere than V.
+        if (watched == form && host_.Fast()) {
+            host_.SetFast(false);
+            Show_Mark();
+        }
         return false;
     case QEvent::Resize:
         if (watched == form) Show_Mark();
@@ -147,21 +152,24 @@ void ReplayWatch::Dress(glbMain::frmMain& form) {
 void ReplayWatch::Show_Mark() {
     if (!mark_) return;
     const QWidget* form = mark_->parentWidget();
-    // It grows with the field's whole-number scale, as the pause label does.
-    const int scale = std::max(1, std::min(form->width() / glbMain::FieldWidth, form->height() / glbMain::FieldHeight));
+    // It grows with the field as the pause label does: the field's scale in the window's own
+    // pixels, which on a high-density screen need not be a whole number.
+    const double scale =
+        glbMain::FieldView::Placement(form->size(), form->devicePixelRatio()).width() / glbMain::FieldWidth;
+    const auto pixels = [scale](double n) { return static_cast<int>(std::lround(n * scale)); };
     const QString text = host_.Paused() ? tr("REPLAY ||")
                          : host_.Fast() ? tr("REPLAY x%1").arg(WatchHost::kFast)
                                         : tr("REPLAY");
     QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(8 * scale);
+    font.setPixelSize(pixels(8));
     font.setBold(true);
     mark_->setFont(font);
     mark_->setText(text);
     mark_->setStyleSheet(QStringLiteral("color: #ffe060; background-color: rgba(0, 0, 0, 150); padding: %1px %2px;")
-                             .arg(scale)
-                             .arg(2 * scale));
+                             .arg(pixels(1))
+                             .arg(pixels(2)));
     mark_->adjustSize();
-    mark_->move(2 * scale, 2 * scale);
+    mark_->move(pixels(2), pixels(2));
     mark_->raise();
 }
 
@@ -222,7 +230,6 @@ void Watch_Kept_Replay(const std::string& path) {
         ReplayWatch watch(live);
         outcome = replay::Play_Replay(r, {&watch.Host()});
     }
-    InstallHost(&live);
     RankData = rows;
     std::tie(cfgBgm, cfgStar, cfgRefresh, cfgEasyBlast, cfgHardMode, cfgLimiter) = switches;
     if (!outcome.desync.empty()) MsgBox(Parted_Text(*r.end, outcome), MB_OK, kError);

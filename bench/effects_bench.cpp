@@ -28,13 +28,14 @@
 #include <unistd.h>
 #include <vector>
 
+#include "app/LiveHost.h"
 #include "game/Keys.h"
 #include "game/frmMain.h"
 #include "game/glbMain.h"
-#include "platform/LiveHost.h"
 #include "platform/LiveSound.h"
 #include "platform/QtMediaPlayer.h"
 #include "records/Config.h"
+#include "records/Ranking.h"
 
 extern char** environ;
 
@@ -97,7 +98,7 @@ constexpr int kCycle = 32;
 constexpr double kCycleMs = kCycle * 25.0;
 
 // The live host, noting the pass in which every effect was asked for.
-class TimedHost : public platform::LiveHost {
+class TimedHost : public app::LiveHost {
 public:
     void SoundEffect(platform::Effect effect) override {
         asked.push_back(passStart);

@@ -21,6 +21,7 @@
 #include "input/PadKeys.h"
 #include "player/Player.h"
 #include "records/Config.h"
+#include "records/Ranking.h"
 #include "tests/support/VirtualPad.h"
 
 namespace {
@@ -77,8 +78,8 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     QApplication app(argc, argv);
-    platform::LiveHost host;
-    platform::LivePads pads;
+    app::LiveHost host;
+    input::LivePads pads;
     host.SetPads(&pads);
     platform::InstallHost(&host);
     auto* generator = QRandomGenerator::global();
@@ -106,7 +107,7 @@ int main(int argc, char** argv) {
     Run(200);
     double pressedAt = -1;
     std::vector<double> windowLatencies;
-    pads.onButton = glbSystem::Route_PadButton;
+    pads.onButton = input::Route_PadButton;
     struct Seen : QObject {
         std::function<void()> onKey;
         bool eventFilter(QObject*, QEvent* e) override {
@@ -125,7 +126,7 @@ int main(int argc, char** argv) {
         pressedAt = clock.nsecsElapsed() / 1e6;
         while (pressedAt >= 0) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         pad.Button(SDL_CONTROLLER_BUTTON_A, false);
-        while (pads.Pads().Held(platform::PadA)) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        while (pads.Pads().Held(input::PadA)) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
     Report("press to key event in a window", windowLatencies);
     window.hide();

@@ -2,7 +2,6 @@
 // What the game flow needs of its window. The live frmMain implements it with Qt; headless
 // runs and tests use HeadlessWindow.
 #include <cstdint>
-#include <string>
 
 #include "draw/FrameImage.h"
 #include "platform/Text.h"
@@ -11,13 +10,6 @@ namespace glbMain {
 
 // The pause label's words, the score at %1.
 inline constexpr platform::TextId kPauseCaption = TR_TEXT("glbMain::GameWindow", "PAUSE : Score %1 Points.");
-
-// The pause label's text, in a fixed buffer: it is rebuilt every frame. The live window words
-// it in the player's language from the score.
-struct PauseText {
-    char text[48];
-    int32_t score;
-};
 
 class GameWindow {
 public:
@@ -28,8 +20,9 @@ public:
     virtual void SetVisible(bool visible) = 0;
     // Shows the composed frame (the per-frame repaint).
     virtual void Present(const draw::FrameImage& frame) = 0;
-    // The pause label: its caption (kept centred) and whether it shows.
-    virtual void SetPauseCaption(const PauseText& caption) = 0;
+    // The pause label: the score its caption tells (kept centred) and whether it shows. It is
+    // told every frame, so only the score goes: the window words it when the score changes.
+    virtual void SetPauseCaption(int32_t score) = 0;
     virtual void SetPauseVisible(bool visible) = 0;
     virtual void Unload() = 0;
 };
@@ -41,14 +34,14 @@ public:
     void Show() override { visible = true; }
     void SetVisible(bool v) override { visible = v; }
     void Present(const draw::FrameImage&) override { ++presents; }
-    void SetPauseCaption(const PauseText& caption) override { pauseCaption = caption.text; }
+    void SetPauseCaption(int32_t score) override { pauseScore = score; }
     void SetPauseVisible(bool v) override { pauseVisible = v; }
     void Unload() override { loaded = false; visible = false; }
 
     bool loaded = false;
     bool visible = false;
     bool pauseVisible = false;
-    std::string pauseCaption;
+    int32_t pauseScore = 0;
     long presents = 0;
 };
 

@@ -1,8 +1,5 @@
 #include "game/Keys.h"
 
-#include <cstdio>
-#include <string_view>
-
 #include "enemies/Boss.h"
 #include "game/Bgm.h"
 #include "game/GameWindow.h"
@@ -70,19 +67,7 @@ bool Focus_LossPauses() {
     return !gamePaused && !gameHidden && !ending;
 }
 
-static_assert(std::string_view(kPauseCaption.source).find("%1") != std::string_view::npos);
-
-PauseText Pause_Caption(int32_t score) {
-    const std::string_view words(kPauseCaption.source);
-    const size_t at = words.find("%1");
-    PauseText caption{};
-    caption.score = score;
-    std::snprintf(caption.text, sizeof caption.text, "%.*s%d%s", static_cast<int>(at), words.data(),
-                  static_cast<int>(score), words.data() + at + 2);
-    return caption;
-}
-
-void Update_Pause() { Window().SetPauseCaption(Pause_Caption(gameScore)); }
+void Update_Pause() { Window().SetPauseCaption(gameScore); }
 
 void Hold_Pause() {
     if (!(gameHidden || (!gameAborted && Player.Alive && gamePaused))) return;

@@ -1,9 +1,5 @@
 #pragma once
 // The game window's keys, the pause hold and hiding the game.
-#include <cstdint>
-#include <string>
-
-#include "game/GameWindow.h"
 
 namespace glbMain {
 
@@ -24,8 +20,5 @@ void Check_Unhide();
 // Hides the game window and freezes the game until F12 and Ctrl.
 void Hide_Game();
 void Cheat_Warp();
-
-// kPauseCaption in its Japanese words: "PAUSE : Score 1230 Points."
-PauseText Pause_Caption(int32_t score);
 
 } // namespace glbMain

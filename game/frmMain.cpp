@@ -190,10 +190,10 @@ void LiveGameWindow::SetVisible(bool visible) {
 
 void LiveGameWindow::Present(const draw::FrameImage& frame) { form_->Show_Frame(frame); }
 
-void LiveGameWindow::SetPauseCaption(const PauseText& caption) {
-    if (captionScore_ == caption.score) return;
-    captionScore_ = caption.score;
-    form_->lblPause->setText(ui::Translated(kPauseCaption.Arg(caption.score)));
+void LiveGameWindow::SetPauseCaption(int32_t score) {
+    if (captionScore_ == score) return;
+    captionScore_ = score;
+    form_->lblPause->setText(ui::Translated(kPauseCaption.Arg(score)));
     form_->lblPause->adjustSize();
     ui::Center_Object(form_->lblPause, form_);
 }

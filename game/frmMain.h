@@ -59,7 +59,7 @@ public:
     void Show() override;
     void SetVisible(bool visible) override;
     void Present(const draw::FrameImage& frame) override;
-    void SetPauseCaption(const PauseText& caption) override;
+    void SetPauseCaption(int32_t score) override;
     void SetPauseVisible(bool visible) override;
     void Unload() override;
     frmMain* form() const { return form_; }

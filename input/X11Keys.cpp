@@ -42,12 +42,16 @@ void X11KeyMap::Map_Bindings() {
     auto* dpy = static_cast<Display*>(display_);
     keycodes_.fill(0);
     twins_.fill(0);
-    for (const int vk : {VK_RETURN, VK_CONTROL, VK_ESCAPE, VK_SPACE, VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN, VK_V, VK_F7,
-                         VK_F8, VK_F9, VK_F10, VK_F11, VK_F12}) {
+    const auto map = [&](int vk) {
         const KeySyms syms = X11_KeySyms(QtKeyFromVirtual(vk));
         if (syms.main) keycodes_[vk] = static_cast<unsigned char>(XKeysymToKeycode(dpy, syms.main));
         if (syms.twin) twins_[vk] = static_cast<unsigned char>(XKeysymToKeycode(dpy, syms.twin));
-    }
+    };
+    // The keys of every action the rules hear (full screen is the window's own), and the
+    // debugging keys, which no one rebinds.
+    for (int a = 0; a < kActionCount; ++a)
+        if (const int vk = Action_VirtualKey(static_cast<Action>(a))) map(vk);
+    for (int vk = VK_F7; vk <= VK_F11; ++vk) map(vk);
     version_ = Bindings_Version();
     mapped_ = true;
 }

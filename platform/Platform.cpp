@@ -16,7 +16,11 @@ Host& CurrentHost() {
     return *g_host;
 }
 
-void InstallHost(Host* host) { g_host = host; }
+Host* InstallHost(Host* host) {
+    Host* const previous = g_host;
+    g_host = host;
+    return previous;
+}
 
 int32_t timeGetTime() { return CurrentHost().TimeMs(); }
 

@@ -63,7 +63,8 @@ public:
 
 // The host in force; the program installs one at start-up, tests install a scripted one.
 Host& CurrentHost();
-void InstallHost(Host* host);
+// Returns the host it replaces (nullptr for none), for whoever puts it back.
+Host* InstallHost(Host* host);
 
 // The platform calls, named as the rest of the program knows them.
 int32_t timeGetTime();

@@ -135,6 +135,8 @@ void frmKeys::cmdKey_Click(Action action) {
     Stop_Waiting();
     if (again) return;  // a second click takes back the first
     waiting_ = action;
+    // A controller's A and B would reach the button as Space and Esc, typed keys to the question.
+    input::Set_PadRole(this, input::PadRole::Keyboard);
     Output_Bindings();
 }
 
@@ -150,6 +152,7 @@ void frmKeys::cmdButton_Click(Action action) {
 
 void frmKeys::Stop_Waiting() {
     if (waitingForButton_) input::Catch_PadButtons(nullptr);
+    input::Set_PadRole(this, input::PadRole::Buttons);
     waiting_ = Action::Count;
     waitingForButton_ = false;
     Output_Bindings();

@@ -104,6 +104,10 @@ void ReplayPlayer::SoundEffect(Effect effect) {
     if (live_) live_->SoundEffect(effect);
 }
 
+bool ReplayPlayer::HasFocus() { return live_ ? live_->HasFocus() : Host::HasFocus(); }
+
+bool ReplayPlayer::KeyDownAnywhere(int vk) { return live_ ? live_->KeyDownAnywhere(vk) : Host::KeyDownAnywhere(vk); }
+
 double ReplayPlayer::Today() { return live_ ? live_->Today() : 0; }
 
 std::string ReplayPlayer::TimeOfDay() { return live_ ? live_->TimeOfDay() : "0:00:00"; }
@@ -169,7 +173,7 @@ PlayOutcome Play_Replay(const Replay& replay, const PlayOptions& options) {
     player.SetPassLimit(limit);
     GameObserver* const observer = gameObserver;
     const bool drawing = gameDrawFrames;
-    InstallHost(&player);
+    Host* const previous = InstallHost(&player);
     gameObserver = &player;
     gameDrawFrames = options.live != nullptr;
 
@@ -193,7 +197,7 @@ PlayOutcome Play_Replay(const Replay& replay, const PlayOptions& options) {
 
     gameDrawFrames = drawing;
     gameObserver = observer;
-    InstallHost(options.live);
+    InstallHost(previous);
     return outcome;
 }
 

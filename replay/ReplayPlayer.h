@@ -37,6 +37,9 @@ public:
     void IdleEvents() override;
     void Beep() override;
     void SoundEffect(platform::Effect effect) override;
+    // The rules never ask these; the windows and controllers of a watched replay do.
+    bool HasFocus() override;
+    bool KeyDownAnywhere(int vk) override;
     double Today() override;
     std::string TimeOfDay() override;
 
@@ -81,8 +84,8 @@ struct PlayOutcome {
 };
 
 // Applies the replay's settings and ranking rows, plays the game, writes the trace's final
-// object. The live host (or none) is the installed host afterwards. A replay with an end line
-// plays no pass beyond it.
+// object. The host installed before is installed again afterwards: the live host may be one
+// that lives only as long as the playback. A replay with an end line plays no pass beyond it.
 PlayOutcome Play_Replay(const Replay& replay, const PlayOptions& options = {});
 
 } // namespace replay

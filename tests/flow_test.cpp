@@ -163,13 +163,13 @@ TEST_F(FlowTest, EscAbandonsButNeverAfterTheEndBoxes) {
 }
 
 TEST_F(FlowTest, PauseCaptionShowsTheScore) {
-    EXPECT_STREQ(Pause_Caption(1230).text, "PAUSE : Score 1230 Points.");
-    EXPECT_STREQ(Pause_Caption(0).text, "PAUSE : Score 0 Points.");
-    EXPECT_STREQ(Pause_Caption(-20).text, "PAUSE : Score -20 Points.");
-    EXPECT_STREQ(Pause_Caption(INT32_MIN).text, "PAUSE : Score -2147483648 Points.");
+    EXPECT_EQ(kPauseCaption.Arg(1230).Japanese(), "PAUSE : Score 1230 Points.");
+    EXPECT_EQ(kPauseCaption.Arg(0).Japanese(), "PAUSE : Score 0 Points.");
+    EXPECT_EQ(kPauseCaption.Arg(-20).Japanese(), "PAUSE : Score -20 Points.");
+    EXPECT_EQ(kPauseCaption.Arg(INT32_MIN).Japanese(), "PAUSE : Score -2147483648 Points.");
     gameScore = 40;
     Update_Pause();
-    EXPECT_EQ(window.pauseCaption, "PAUSE : Score 40 Points.");
+    EXPECT_EQ(kPauseCaption.Arg(window.pauseScore).Japanese(), "PAUSE : Score 40 Points.");
 }
 
 TEST_F(FlowTest, HoldShowsTheLabelUntilCtrl) {

@@ -229,7 +229,7 @@ TEST_F(FontsTest, EveryWindowShowsEveryCaptionInItsOwnFace) {
 
     glbMain::LiveGameWindow game;
     game.Load();
-    game.SetPauseCaption(glbMain::Pause_Caption(123450));
+    game.SetPauseCaption(123450);
     game.SetPauseVisible(true);
     ExpectAllGlyphs(game.form(), QStringLiteral("game.png"));
     game.Unload();

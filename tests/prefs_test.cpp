@@ -203,6 +203,16 @@ TEST_F(PrefsTest, WindowTakesButtonsFromTheControllerRestoresDefaultsAndForgetsO
     window = new frmKeys();
     window->show();
     const int hide = A(Action::Hide), fast = A(Action::Fast);
+    // While a key is awaited, A and B are not Space and Esc typed on the button in focus.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    window->cmdKey[fast]->setFocus();
+    window->cmdKey[fast]->click();
+    for (const input::PadButton button : {input::PadA, input::PadB}) {
+        input::Route_PadButton(button, true);
+        input::Route_PadButton(button, false);
+    }
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Shown(Action::Fast), "キーを押す");
     window->cmdButton[hide]->click();
     // The controllers' presses reach the window waiting for one, posted.
     input::Route_PadButton(input::PadY, true);

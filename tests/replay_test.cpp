@@ -369,6 +369,17 @@ TEST_F(ReplayPlayerTest, TwoPlaybacksOfOneReplayGiveTheSameBytes) {
     EXPECT_EQ(Play(r).trace, first);
 }
 
+// The windows and controllers of a watched replay ask it for the focus and the keyboard.
+TEST_F(ReplayPlayerTest, AWatchedReplayTellsTheLiveFocusAndKeyboard) {
+    const Replay r = Parsed(kHead);
+    ScriptedHost live;
+    live.focused = false;
+    live.Hold(VK_V);
+    ReplayPlayer watched(r, &live), headless(r);
+    EXPECT_TRUE(!watched.HasFocus() && watched.KeyDownAnywhere(VK_V));
+    EXPECT_TRUE(headless.HasFocus() && !headless.KeyDownAnywhere(VK_V));
+}
+
 // ---- the trace ---------------------------------------------------------------------------
 
 TEST_F(ReplayPlayerTest, TraceLinesListTheStateInTheirOrderAndOnlyActiveSlots) {

@@ -8,6 +8,7 @@
 
 #include "app/Watch.h"
 #include "game/frmMain.h"
+#include "input/Bindings.h"
 #include "records/Config.h"
 #include "records/ReplayLinks.h"
 #include "records/Windows.h"
@@ -125,6 +126,16 @@ TEST_F(WatchTest, TheWatchingKeysSteerTheWatching) {
         EXPECT_EQ(mark(), step.mark);
     }
     EXPECT_EQ(glbMain::gameHidden + glbMain::gamePaused, 0) << "Enter and Ctrl never reached the game";
+    // Fast on another key than V ends too when the window loses the focus.
+    input::Bindings keys = input::Default_Bindings();
+    keys.keys[static_cast<int>(input::Action::Fast)] = Qt::Key_Z;
+    input::Set_Bindings(keys);
+    QTest::keyPress(form, Qt::Key_Z);
+    EXPECT_EQ(mark(), "REPLAY x4");
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QCoreApplication::sendEvent(form, &deactivate);
+    input::Set_Bindings(input::Default_Bindings());
+    EXPECT_EQ(mark(), "REPLAY") << "fast held when the focus went";
     form->close();
     EXPECT_TRUE(watch.Host().Stopping()) << "the close box stops the watching";
 }

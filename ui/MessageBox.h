@@ -3,17 +3,11 @@
 // enough for their title as well as their prompt.
 #include "platform/Text.h"
 
-class QMessageBox;
-
 namespace ui {
 
 // A modal box over the active window, in the player's language. Prompt lines are separated by
 // "\r\n"; buttons is one of platform's MB_ sets and the answer one of its ID values. The close
 // box and Esc answer with the box's negative button, or OK where OK is alone.
 int Show_Message_Box(const platform::Text& prompt, const platform::Text& title, int buttons);
-
-// Widens the box, when it must, so that the window manager's title bar shows the whole title
-// beside its icon and buttons. Call once the box has its title and buttons.
-void Fit_Title(QMessageBox& box);
 
 } // namespace ui
